@@ -1,0 +1,23 @@
+#pragma once
+// Decodes movies with the reference decoder (the ffmpeg program) for round-trip tests.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace smk::enc::test {
+
+struct Decoded {
+    std::vector<uint8_t> rgb;  // all frames, RGB24
+    std::string diagnostics;   // what ffmpeg printed at level "warning" and above
+    int status = -1;
+};
+
+// Video stream 0 as RGB24 frames.
+Decoded ffmpeg_video(const std::string& path);
+// Audio stream `index` as unsigned 8-bit or signed 16-bit little-endian samples.
+Decoded ffmpeg_audio(const std::string& path, int index, bool sixteen_bit);
+
+// Writes bytes to a fresh file in the test's temporary folder and returns its path.
+std::string write_temp(const std::string& name, const std::vector<uint8_t>& bytes);
+
+} // namespace smk::enc::test
