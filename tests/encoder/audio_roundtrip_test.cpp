@@ -57,7 +57,9 @@ TEST(AudioRoundTrip, EveryFormatPackedAndRaw)
                 ASSERT_EQ(d.status, 0) << d.diagnostics;
                 // ffmpeg reads the first 4 bytes of raw 8-bit chunks as a size for its time
                 // stamps and complains about them; the samples are still all delivered.
-                if (packed || bits == 16) EXPECT_EQ(d.diagnostics, "");
+                if (packed || bits == 16) {
+                    EXPECT_EQ(d.diagnostics, "");
+                }
                 EXPECT_EQ(d.rgb, pcm);
             }
 }
