@@ -61,6 +61,7 @@ TEST(AudioRoundTrip, EveryFormatPackedAndRaw)
                     EXPECT_EQ(d.diagnostics, "");
                 }
                 EXPECT_EQ(d.rgb, pcm);
+                EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pcm);
             }
 }
 
@@ -80,6 +81,8 @@ TEST(AudioRoundTrip, TwoTracksAndSoundLongerThanThePictures)
     const std::string path = write_temp("two_tracks.smk", enc.finish());
     EXPECT_EQ(ffmpeg_audio(path, 0, false).rgb, pa);
     EXPECT_EQ(ffmpeg_audio(path, 1, true).rgb, pb);
+    EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pa);
+    EXPECT_EQ(smk::enc::test::smkdec_audio(path, 1).rgb, pb);
 }
 
 } // namespace

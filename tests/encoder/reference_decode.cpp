@@ -22,10 +22,10 @@ std::string temp_dir()
     return dir;
 }
 
-Decoded run(const std::string& args)
+Decoded run(const std::string& cmd_without_redirect)
 {
-    const std::string err = temp_dir() + "/ffmpeg.err";
-    const std::string cmd = "ffmpeg -nostdin -v warning " + args + " - 2>" + err;
+    const std::string err = temp_dir() + "/decoder.err";
+    const std::string cmd = cmd_without_redirect + " 2>" + err;
     Decoded d;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) throw std::runtime_error("cannot start ffmpeg");
@@ -43,13 +43,23 @@ Decoded run(const std::string& args)
 
 Decoded ffmpeg_video(const std::string& path)
 {
-    return run("-i '" + path + "' -map 0:v:0 -fps_mode passthrough -f rawvideo -pix_fmt rgb24");
+    return run("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:v:0 -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -");
 }
 
 Decoded ffmpeg_audio(const std::string& path, int index, bool sixteen_bit)
 {
-    return run("-i '" + path + "' -map 0:a:" + std::to_string(index) +
-               (sixteen_bit ? " -f s16le -c:a pcm_s16le" : " -f u8 -c:a pcm_u8"));
+    return run("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:a:" + std::to_string(index) +
+               (sixteen_bit ? " -f s16le -c:a pcm_s16le -" : " -f u8 -c:a pcm_u8 -"));
+}
+
+Decoded smkdec_video(const std::string& path)
+{
+    return run(std::string(SMKDEC_PATH) + " '" + path + "' --video -");
+}
+
+Decoded smkdec_audio(const std::string& path, int track)
+{
+    return run(std::string(SMKDEC_PATH) + " '" + path + "' --audio " + std::to_string(track) + " -");
 }
 
 std::string write_temp(const std::string& name, const std::vector<uint8_t>& bytes)

@@ -7,8 +7,8 @@
 namespace smk::enc::test {
 
 struct Decoded {
-    std::vector<uint8_t> rgb;  // all frames, RGB24
-    std::string diagnostics;   // what ffmpeg printed at level "warning" and above
+    std::vector<uint8_t> rgb;  // all frames as RGB24, or the audio samples
+    std::string diagnostics;   // what the decoder printed (ffmpeg: level "warning" and above)
     int status = -1;
 };
 
@@ -16,6 +16,10 @@ struct Decoded {
 Decoded ffmpeg_video(const std::string& path);
 // Audio stream `index` as unsigned 8-bit or signed 16-bit little-endian samples.
 Decoded ffmpeg_audio(const std::string& path, int index, bool sixteen_bit);
+
+// The same with our own decoder, smkdec (track = the header's audio track number).
+Decoded smkdec_video(const std::string& path);
+Decoded smkdec_audio(const std::string& path, int track);
 
 // Writes bytes to a fresh file in the test's temporary folder and returns its path.
 std::string write_temp(const std::string& name, const std::vector<uint8_t>& bytes);

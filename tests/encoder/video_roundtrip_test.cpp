@@ -96,6 +96,9 @@ TEST_P(VideoRoundTrip, FfmpegShowsThePictures)
     auto d = ffmpeg_video(path);
     ASSERT_EQ(d.status, 0) << d.diagnostics;
     EXPECT_EQ(d.diagnostics, "");
+    auto ours = smk::enc::test::smkdec_video(path);
+    EXPECT_EQ(ours.status, 0) << ours.diagnostics;
+    EXPECT_TRUE(ours.rgb == d.rgb) << "smkdec and ffmpeg differ";
     const size_t frame_bytes = size_t(k.w) * k.h * 3;
     const size_t expected = k.frames + (k.ring ? 1 : 0);
     ASSERT_EQ(d.rgb.size(), expected * frame_bytes);
