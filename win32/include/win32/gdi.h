@@ -12,3 +12,12 @@
 #define RC_PALETTE 0x0100
 
 int WINAPI GetDeviceCaps(HDC dc, int index);
+
+#define HORZRES 8
+#define VERTRES 10
+#define RC_BITBLT 0x0001
+#define RC_BITMAP64 0x0008
+#define RC_DI_BITMAP 0x0080
+#define RC_DIBTODEV 0x0200
+#define RC_STRETCHBLT 0x0800
+#define RC_STRETCHDIB 0x2000

@@ -1,0 +1,34 @@
+#include "channel_app.h"
+
+#include "display_check.h"
+#include "player/movie_window.h"
+#include "string_message.h"
+#include "windows_version.h"
+
+CChannelApp theApp;
+int32_t g_movieClassRegistered = 0;
+
+BEGIN_MESSAGE_MAP(CChannelApp, CWinApp)
+END_MESSAGE_MAP()
+
+CChannelApp::CChannelApp() : CWinApp(nullptr) {}
+
+BOOL CChannelApp::InitInstance() {
+  SetRegistryKey("Kulvo");
+  LoadHomeDir();
+  CheckDisplay();
+  if (!IsSupportedWindowsVersion(GetVersion())) {
+    ShowStringMessage(238);
+    return FALSE;
+  }
+
+  WNDCLASSA movieClass = {};
+  movieClass.style = CS_NOCLOSE;
+  movieClass.lpfnWndProc = MovieWndProc;
+  movieClass.hInstance = m_hInstance;
+  movieClass.lpszClassName = "KulvoMovie";
+  if (RegisterClassA(&movieClass)) g_movieClassRegistered = 1;
+  return TRUE;
+}
+
+int CChannelApp::ExitInstance() { return CWinApp::ExitInstance(); }

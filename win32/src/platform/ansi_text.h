@@ -1,0 +1,11 @@
+// The system's 8-bit text is in the Windows-1252 ("ANSI") code page; the outside world
+// (the event log, SDL, fonts) speaks UTF-8.
+#pragma once
+
+#include <string>
+
+namespace win32 {
+
+std::string AnsiToUtf8(const std::string& ansi);
+
+}  // namespace win32

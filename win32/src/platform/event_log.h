@@ -1,0 +1,24 @@
+// The event log (CHANNELS_LOG): one JSON object a line, naming what a user sees.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace win32 {
+
+// A JSON value already written out: a quoted string, a number, null, an array.
+struct JsonValue {
+  std::string text;
+  static JsonValue String(const std::string& utf8);
+  static JsonValue Number(long long n);
+  static JsonValue Null();
+  static JsonValue Raw(std::string json) { return JsonValue{std::move(json)}; }
+};
+
+// Writes {"ev":event, name:value, ...} when a log is configured; flushed at once so that a
+// crash or exit loses nothing.
+void LogEvent(const std::string& event,
+              std::initializer_list<std::pair<const char*, JsonValue>> fields = {});
+
+}  // namespace win32
