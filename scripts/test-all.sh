@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both platforms and runs every test: unit, scenario and
+# oracle tests, the same suite under AddressSanitizer and UBSan, a short fuzzing run, and the
+# Windows program's checks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+echo "== Windows build"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+bash scripts/check-win32-exe.sh build/win32/bin/channels.exe
+
+echo "== Linux build and tests"
+cmake --preset linux >/dev/null
+cmake --build --preset linux
+ctest --preset linux -j2
+
+echo "== AddressSanitizer and UBSan build and tests"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j2
+
+if [ -x scripts/fuzz-smacker.sh ] || [ -f scripts/fuzz-smacker.sh ]; then
+  echo "== Fuzzing the movie reader"
+  bash scripts/fuzz-smacker.sh build/asan 60
+fi
