@@ -1,2 +1,106 @@
-// Resource look-ups over the embedded resource table.
+// Resource look-ups over the embedded resource table. There is one module, so every module
+// handle names it; resources are found by number, whatever their language.
+#include <cstddef>
+#include <cstdint>
+
+#include "embedded_resources.h"
 #include "win32_api.h"
+
+namespace {
+
+constexpr uint16_t kStringType = 6;
+
+// The number a resource name or type stands for: a MAKEINTRESOURCE value or a "#123" string.
+// Our resources have no names, so any other string finds nothing.
+bool resourceNumber(LPCSTR name, uint16_t& number) {
+  if (IS_INTRESOURCE(name)) {
+    number = LOWORD(name);
+    return number != 0;
+  }
+  if (name[0] != '#' || name[1] == '\0') return false;
+  uint32_t value = 0;
+  for (const char* c = name + 1; *c != '\0'; ++c) {
+    if (*c < '0' || *c > '9') return false;
+    value = value * 10 + static_cast<uint32_t>(*c - '0');
+    if (value > 0xFFFF) return false;
+  }
+  number = static_cast<uint16_t>(value);
+  return number != 0;
+}
+
+const win32::EmbeddedResource* find(uint16_t type, uint16_t id) {
+  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
+    if (g_embeddedResources[i].type == type && g_embeddedResources[i].id == id) return &g_embeddedResources[i];
+  return nullptr;
+}
+
+// The table entry a handle from FindResourceA stands for, or null for any other value.
+const win32::EmbeddedResource* entryOf(HRSRC handle) {
+  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
+    if (reinterpret_cast<const void*>(handle) == &g_embeddedResources[i]) return &g_embeddedResources[i];
+  return nullptr;
+}
+
+// The character in code page 1252 for a UTF-16 character; '?' where it has none.
+char toCodePage1252(char16_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  static constexpr char16_t kHigh[32] = {
+      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] != 0 && kHigh[i] == c) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+uint16_t wordAt(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+}  // namespace
+
+HRSRC WINAPI FindResourceA(HMODULE, LPCSTR name, LPCSTR type) {
+  uint16_t typeNumber = 0, nameNumber = 0;
+  if (!resourceNumber(type, typeNumber) || !resourceNumber(name, nameNumber)) return nullptr;
+  const win32::EmbeddedResource* entry = find(typeNumber, nameNumber);
+  // The handle is the table entry itself; the table is never written through it.
+  return reinterpret_cast<HRSRC>(const_cast<win32::EmbeddedResource*>(entry));
+}
+
+HGLOBAL WINAPI LoadResource(HMODULE, HRSRC resource) {
+  const win32::EmbeddedResource* entry = entryOf(resource);
+  // Resource memory is read-only, as in a real module.
+  return entry ? const_cast<unsigned char*>(entry->data) : nullptr;
+}
+
+LPVOID WINAPI LockResource(HGLOBAL data) { return data; }
+
+DWORD WINAPI SizeofResource(HMODULE, HRSRC resource) {
+  const win32::EmbeddedResource* entry = entryOf(resource);
+  return entry ? entry->size : 0;
+}
+
+int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
+  if (buffer == nullptr || bufferMax <= 0) return 0;
+  buffer[0] = '\0';
+  if (id > 0xFFFF) return 0;
+  const win32::EmbeddedResource* block = find(kStringType, static_cast<uint16_t>(id / 16 + 1));
+  if (block == nullptr) return 0;
+
+  // Sixteen strings, each a length word and that many UTF-16 characters; skip to ours.
+  const unsigned char* p = block->data;
+  const unsigned char* const end = block->data + block->size;
+  for (UINT slot = 0;; ++slot) {
+    if (end - p < 2) return 0;
+    const std::size_t length = wordAt(p);
+    p += 2;
+    if (static_cast<std::size_t>(end - p) / 2 < length) return 0;
+    if (slot == id % 16) {
+      const std::size_t room = static_cast<std::size_t>(bufferMax - 1);
+      const std::size_t copied = length < room ? length : room;
+      for (std::size_t i = 0; i < copied; ++i) buffer[i] = toCodePage1252(wordAt(p + 2 * i));
+      buffer[copied] = '\0';
+      return static_cast<int>(copied);
+    }
+    p += 2 * length;
+  }
+}
