@@ -23,6 +23,8 @@ constexpr Rgb kOutline = hex(0x140a1c);
 constexpr Rgb kCaseTop = hex(0x7a3cb4);     // violet near the top
 constexpr Rgb kCaseBottom = hex(0x4c1f78);  // deep purple further down
 constexpr Rgb kPinstripe = hex(0xf2902c);
+constexpr Rgb kWindow = hex(0x5a0c14);      // dark red infrared window
+constexpr Rgb kWindowGlint = hex(0xd04a50);
 constexpr Rgb kNeckGreen = hex(0x1f7a58);
 constexpr Rgb kBaseTeal = hex(0x177478);
 constexpr Rgb kBaseGreen = hex(0x145a2c);
@@ -80,13 +82,14 @@ Paint shadow(Shape shape, double soft, double strength) {
 Paint dome(Vec2 centre, double radius, Rgb colour, double gloss) {
   return [=](Vec2 p, Rgb) {
     const double x = (p.x - centre.x) / radius, y = (p.y - centre.y) / radius;
-    const double z = std::sqrt(std::max(0.0, 1 - x * x - y * y) * 0.6 + 0.4);
-    const double n = std::sqrt(x * x * 0.5 + y * y * 0.5 + z * z);
-    // Light from the top left and somewhat from the front.
-    const double lambert = (-0.45 * x - 0.55 * y) * 0.5 + 0.7 * z;
-    const double shine = std::pow(std::max(0.0, (-0.35 * x - 0.45 * y + 0.82 * z) / n), 24);
-    const Rgb lit = shade(colour, (lambert / n - 0.62) * 0.9);
-    return mix(lit, hex(0xFFFFFF), gloss * shine);
+    // Surface normal of a flattened dome; light from the upper left and the front.
+    const double nx = 0.7 * x, ny = 0.7 * y, nz = std::sqrt(std::max(0.0, 1 - x * x - y * y));
+    const double n = std::sqrt(nx * nx + ny * ny + nz * nz);
+    const double lx = -0.5, ly = -0.6, lz = 0.62;  // unit length
+    const double diffuse = std::max(0.0, (nx * lx + ny * ly + nz * lz) / n);
+    const double hx = lx, hy = ly, hz = lz + 1, h = std::sqrt(hx * hx + hy * hy + hz * hz);
+    const double shine = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / (n * h)), 40);
+    return mix(shade(colour, (diffuse - 0.65) * 0.8), hex(0xFFFFFF), gloss * shine);
   };
 }
 
@@ -118,6 +121,13 @@ void addLowerBody(Scene& scene) {
     return mix(upper, kBaseGreen, (p.y - 165) / 40);
   };
   addOutlined(scene, body, bevelled(body, greens, 6, 0.55));
+  // Two grip grooves across the neck.
+  for (double y : {142.5, 147.0}) {
+    const Shape groove = intersect(roundedBox(36, y, 104, y + 1.6, {0.8, 0.8, 0.8, 0.8}), grow(body, -3));
+    scene.push_back({groove, shadow(groove, 0.6, 0.45)});
+    const Shape lip = intersect(offset(groove, {0, 1.4}), grow(body, -3));
+    scene.push_back({lip, [](Vec2, Rgb below) { return shade(below, 0.18); }});
+  }
 }
 
 void addQuitPlate(Scene& scene, bool lit) {
@@ -138,6 +148,12 @@ void addUpperBody(Scene& scene) {
   addOutlined(scene, body, bevelled(body, vertical(kCaseTop, 5, kCaseBottom, 130), 7, 0.6));
   const Shape stripe = subtract(grow(body, -5.6), grow(body, -6.9));
   scene.push_back({stripe, solid(kPinstripe)});
+  // The infrared window at the top, between keys 1 and 2.
+  const Shape window = roundedBox(60, 12, 80, 17.5, {2.7, 2.7, 2.7, 2.7});
+  scene.push_back({grow(window, 1), solid(kOutline)});
+  scene.push_back({window, [=](Vec2 p, Rgb) {
+                     return mix(kWindowGlint, kWindow, std::clamp((p.y - 12.5) / 3.0, 0.0, 1.0));
+                   }});
 }
 
 void addKey(Scene& scene, int number, Vec2 centre, bool lit) {
