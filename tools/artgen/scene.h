@@ -23,7 +23,6 @@ using Scene = std::vector<Layer>;
 struct Picture {
   int width = 0, height = 0;
   std::vector<Rgb> pixels;  // rows top to bottom
-  Rgb at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // Paints the scene over `background`; each pixel averages samples x samples points.

@@ -25,14 +25,6 @@ Shape circle(Vec2 centre, double radius) {
   return [=](Vec2 p) { return length(p.x - centre.x, p.y - centre.y) - radius; };
 }
 
-Shape ellipse(Vec2 centre, double radiusX, double radiusY) {
-  // Scaled circle distance: exact enough for the gentle ellipses we draw.
-  const double minRadius = std::min(radiusX, radiusY);
-  return [=](Vec2 p) {
-    return (length((p.x - centre.x) / radiusX, (p.y - centre.y) / radiusY) - 1) * minRadius;
-  };
-}
-
 Shape roundedBox(double left, double top, double right, double bottom,
                  std::array<double, 4> cornerRadii) {
   return [=](Vec2 p) {

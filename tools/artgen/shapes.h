@@ -14,7 +14,6 @@ struct Vec2 {
 using Shape = std::function<double(Vec2)>;
 
 Shape circle(Vec2 centre, double radius);
-Shape ellipse(Vec2 centre, double radiusX, double radiusY);
 
 // A box from (left, top) to (right, bottom) with its corners rounded, clockwise from the
 // top-left corner.
