@@ -1,11 +1,13 @@
 // The remote control, described as shapes and colours. Light falls from the top left.
 //
-//   y   0..134  upper body: purple casing with a violet rim and an orange pinstripe,
-//               four round keys in orange bezels, digits 1-4 engraved
-//   y 110..160  narrow green neck, partly under the upper body
-//   y 146..206  lower body: dark green turning teal, with the green QUIT plate
+//   y   3..134  upper body: purple casing with a violet rim and an orange pinstripe, a red
+//               infrared window at the top, four round keys in orange bezels, digits engraved
+//   y 108..162  narrow green neck with two grip grooves, partly under the upper body
+//   y 146..206  lower body: teal turning dark green, with the green QUIT plate
 //
-// Every key lies inside its own 70 x 70 tile, so a lit key never reaches a neighbouring tile.
+// Everything else is black, with at least three black pixels to every edge of the picture.
+// Every key lies inside its own 70 x 70 tile, so a lit key never reaches a neighbouring tile,
+// and no edge of the drawing runs along a tile boundary.
 #include "remote_art.h"
 
 #include <algorithm>
