@@ -82,7 +82,7 @@ Status Movie::Impl::load() {
         source->read(treesOffset, trees.data(), header.treesSize) != header.treesSize)
       return openError(ErrorKind::Io, Part::File, "cannot read the file", kHeaderSize);
     for (size_t i = 0; i < n; ++i) frameSizes[i] = le32(&tables[4 * i]);
-    std::memcpy(frameTypes.data(), tables.data() + 4 * n, n);
+    if (n > 0) std::memcpy(frameTypes.data(), tables.data() + 4 * n, n);
 
     if (const char* why = video.open(header, std::span<const uint8_t>(trees.data(), header.treesSize)))
       return openError(ErrorKind::Corrupt, Part::Trees, why, treesOffset);
@@ -209,6 +209,13 @@ Result<Movie> Movie::open(const std::string& path) {
 Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) {
   auto impl = std::make_unique<Impl>();
   impl->source = detail::memorySource(bytes);
+  if (Status s = impl->load(); !s) return s.error();
+  return Movie(std::move(impl));
+}
+
+Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) {
+  auto impl = std::make_unique<Impl>();
+  impl->source = detail::ownedMemorySource(std::move(bytes));
   if (Status s = impl->load(); !s) return s.error();
   return Movie(std::move(impl));
 }

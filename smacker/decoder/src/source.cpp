@@ -1,6 +1,7 @@
 #include "source.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 namespace smk::detail {
@@ -23,6 +24,7 @@ class FileSource : public Source {
   uint64_t size() const override { return size_; }
 
   size_t read(uint64_t offset, uint8_t* dst, size_t n) override {
+    if (n == 0) return 0;
     if (offset != position_) {
       if (seek(file_, offset) != 0) return 0;
       position_ = offset;
@@ -46,9 +48,10 @@ class FileSource : public Source {
 class MemorySource : public Source {
  public:
   explicit MemorySource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  void reset(std::span<const uint8_t> bytes) { bytes_ = bytes; }
   uint64_t size() const override { return bytes_.size(); }
   size_t read(uint64_t offset, uint8_t* dst, size_t n) override {
-    if (offset >= bytes_.size()) return 0;
+    if (n == 0 || offset >= bytes_.size()) return 0;
     size_t got = std::min<uint64_t>(n, bytes_.size() - offset);
     std::memcpy(dst, bytes_.data() + offset, got);
     return got;
@@ -56,6 +59,14 @@ class MemorySource : public Source {
 
  private:
   std::span<const uint8_t> bytes_;
+};
+
+class OwnedMemorySource : public MemorySource {
+ public:
+  explicit OwnedMemorySource(std::vector<uint8_t>&& bytes) : MemorySource({}), owned_(std::move(bytes)) { reset(owned_); }
+
+ private:
+  std::vector<uint8_t> owned_;
 };
 
 }  // namespace
@@ -79,4 +90,8 @@ std::unique_ptr<Source> openFileSource(const std::string& path) {
 
 std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes) { return std::make_unique<MemorySource>(bytes); }
 
+}  // namespace smk::detail
+
+namespace smk::detail {
+std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes) { return std::make_unique<OwnedMemorySource>(std::move(bytes)); }
 }  // namespace smk::detail

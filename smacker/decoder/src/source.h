@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace smk::detail {
 
@@ -22,5 +23,6 @@ class Source {
 // nullptr when the file cannot be opened or its size determined.
 std::unique_ptr<Source> openFileSource(const std::string& path);
 std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes);
+std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes);
 
 }  // namespace smk::detail

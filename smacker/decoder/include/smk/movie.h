@@ -24,6 +24,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "smk/error.h"
 #include "smk/header.h"
@@ -77,6 +78,8 @@ class Movie {
   static Result<Movie> open(const std::string& path);
   // Reads from memory the caller keeps alive and unchanged while the Movie exists.
   static Result<Movie> openMemory(std::span<const uint8_t> bytes);
+  // Reads from memory the Movie takes over.
+  static Result<Movie> openMemory(std::vector<uint8_t>&& bytes);
 
   Movie(Movie&&) noexcept;
   Movie& operator=(Movie&&) noexcept;
