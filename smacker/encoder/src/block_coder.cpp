@@ -91,6 +91,12 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur, const s
             b.pix[i] = is_one ? one : zero;
             if (is_one) b.mask |= uint16_t(1u << i);
         }
+        // Of the two equivalent forms, send the one whose mask has the top-left bit clear:
+        // that halves the number of distinct masks, which costs more than the colour pairs.
+        if (b.mask & 1) {
+            b.mask = uint16_t(~b.mask);
+            b.mclr = uint16_t(zero << 8 | one);
+        }
         return b;
     };
     if (colours.size() == 1) return make_solid(colours[0]);

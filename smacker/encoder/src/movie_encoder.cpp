@@ -104,7 +104,7 @@ template <class Visit> void MovieEncoder::walk(const FrameSymbols& f, Visit&& vi
         FullMode mode = kNormal;
         if (kind == kFull && s_.smk4) {
             mode = FullMode(f.seq.at(at++));
-            visit(-1, mode);
+            visit(-1, uint16_t(mode));
         }
         if (kind == kFull) per_block = mode == kDouble ? 2 : mode == kHalf ? 4 : 8;
         for (size_t k = 0; k < run; ++k) {
