@@ -22,7 +22,9 @@ std::string temp_dir()
     return dir;
 }
 
-Decoded run(const std::string& cmd_without_redirect)
+} // namespace
+
+Decoded run_command(const std::string& cmd_without_redirect)
 {
     const std::string err = temp_dir() + "/decoder.err";
     const std::string cmd = cmd_without_redirect + " 2>" + err;
@@ -39,27 +41,25 @@ Decoded run(const std::string& cmd_without_redirect)
     return d;
 }
 
-} // namespace
-
 Decoded ffmpeg_video(const std::string& path)
 {
-    return run("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:v:0 -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -");
+    return run_command("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:v:0 -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -");
 }
 
 Decoded ffmpeg_audio(const std::string& path, int index, bool sixteen_bit)
 {
-    return run("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:a:" + std::to_string(index) +
+    return run_command("ffmpeg -nostdin -v warning -i '" + path + "' -map 0:a:" + std::to_string(index) +
                (sixteen_bit ? " -f s16le -c:a pcm_s16le -" : " -f u8 -c:a pcm_u8 -"));
 }
 
 Decoded smkdec_video(const std::string& path)
 {
-    return run(std::string(SMKDEC_PATH) + " '" + path + "' --video -");
+    return run_command(std::string(SMKDEC_PATH) + " '" + path + "' --video -");
 }
 
 Decoded smkdec_audio(const std::string& path, int track)
 {
-    return run(std::string(SMKDEC_PATH) + " '" + path + "' --audio " + std::to_string(track) + " -");
+    return run_command(std::string(SMKDEC_PATH) + " '" + path + "' --audio " + std::to_string(track) + " -");
 }
 
 std::string write_temp(const std::string& name, const std::vector<uint8_t>& bytes)

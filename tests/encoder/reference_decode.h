@@ -12,6 +12,9 @@ struct Decoded {
     int status = -1;
 };
 
+// Runs a shell command and collects its standard output and error.
+Decoded run_command(const std::string& cmd);
+
 // Video stream 0 as RGB24 frames.
 Decoded ffmpeg_video(const std::string& path);
 // Audio stream `index` as unsigned 8-bit or signed 16-bit little-endian samples.

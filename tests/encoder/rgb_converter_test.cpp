@@ -1,0 +1,87 @@
+#include "smk/enc/rgb_converter.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+using namespace smk::enc;
+
+namespace {
+
+constexpr unsigned W = 32, H = 16;
+
+std::vector<uint8_t> shown(const RgbConverter& c)
+{
+    std::vector<uint8_t> out;
+    for (uint8_t i : c.indices()) {
+        const Color6 col = c.palette()[i];
+        out.insert(out.end(), {expand6(col.r), expand6(col.g), expand6(col.b)});
+    }
+    return out;
+}
+
+// A picture with `n` distinct colours (6-bit exact) starting at colour number `first`.
+std::vector<uint8_t> picture(unsigned first, unsigned n)
+{
+    std::vector<uint8_t> rgb;
+    for (unsigned p = 0; p < W * H; ++p) {
+        const unsigned k = first + p % n;
+        rgb.insert(rgb.end(), {expand6(uint8_t(k % 64)), expand6(uint8_t(k / 64 % 64)), expand6(uint8_t(k / 7 % 64))});
+    }
+    return rgb;
+}
+
+TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours)
+{
+    struct Case { unsigned first_entry, count; } cases[] = {{0, 256}, {10, 236}};
+    for (const auto& c : cases) {
+        RgbConverter conv({W, H, c.first_entry, c.count});
+        std::map<uint32_t, uint8_t> entry_of; // colour -> entry in the previous picture
+        // Each picture drops some colours of the one before and brings new ones.
+        for (unsigned f = 0; f < 4; ++f) {
+            const auto rgb = picture(f * 40, c.count);
+            conv.convert(rgb);
+            EXPECT_TRUE(conv.exact());
+            EXPECT_EQ(shown(conv), rgb) << "picture " << f;
+            std::map<uint32_t, uint8_t> now;
+            for (size_t p = 0; p < W * H; ++p) {
+                const uint32_t key = uint32_t(rgb[3 * p]) << 16 | rgb[3 * p + 1] << 8 | rgb[3 * p + 2];
+                const uint8_t e = conv.indices()[p];
+                EXPECT_GE(e, c.first_entry);
+                EXPECT_LT(e, c.first_entry + c.count);
+                if (entry_of.count(key)) {
+                    EXPECT_EQ(entry_of[key], e) << "a lasting colour moved";
+                }
+                now[key] = e;
+            }
+            entry_of = now;
+        }
+    }
+}
+
+TEST(RgbConverter, QuantisesRichPictures)
+{
+    constexpr unsigned w = 128, h = 128;
+    RgbConverter conv({w, h, 0, 256});
+    std::vector<uint8_t> rgb;
+    for (unsigned y = 0; y < h; ++y)
+        for (unsigned x = 0; x < w; ++x) rgb.insert(rgb.end(), {uint8_t(x * 2), uint8_t(y * 2), uint8_t(255 - x - y / 2)});
+    conv.convert(rgb);
+    EXPECT_FALSE(conv.exact());
+    double se = 0;
+    std::vector<uint8_t> out;
+    for (uint8_t i : conv.indices()) {
+        const Color6 col = conv.palette()[i];
+        out.insert(out.end(), {expand6(col.r), expand6(col.g), expand6(col.b)});
+    }
+    for (size_t i = 0; i < rgb.size(); ++i) se += (double(rgb[i]) - out[i]) * (double(rgb[i]) - out[i]);
+    const double psnr = 10 * std::log10(255.0 * 255.0 * double(rgb.size()) / se);
+    EXPECT_GT(psnr, 30.0);
+    // The same picture again keeps the palette.
+    const auto palette = conv.palette();
+    conv.convert(rgb);
+    EXPECT_EQ(conv.palette(), palette);
+}
+
+} // namespace
