@@ -1,6 +1,7 @@
 // smkenc end to end: PNG sequences and raw frames in, WAV sound, options, and errors.
 #include "reference_decode.h"
 #include "smk/enc/palette.h"
+#include "wav_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +62,9 @@ TEST_F(SmkencCli, PngSequenceWithSoundIsKeptExactly)
     EXPECT_TRUE(got.rgb == want);
     EXPECT_TRUE(smkdec_video(at("out.smk")).rgb == want);
 
-    // The sound comes back sample for sample (the WAV's data follows a 44-byte header).
-    const auto wav = slurp(at("s.wav"));
-    const std::vector<uint8_t> pcm(wav.begin() + 44, wav.end());
+    // The sound comes back sample for sample.
+    const std::vector<uint8_t> pcm = smkenc::read_wav(at("s.wav")).pcm;
+    ASSERT_EQ(pcm.size(), 2u * 13230);
     EXPECT_TRUE(ffmpeg_audio(at("out.smk"), 0, false).rgb == pcm);
     EXPECT_TRUE(smkdec_audio(at("out.smk"), 0).rgb == pcm);
 }
@@ -71,7 +72,7 @@ TEST_F(SmkencCli, PngSequenceWithSoundIsKeptExactly)
 TEST_F(SmkencCli, RawFramesResizedAndStoredAtHalfHeight)
 {
     ASSERT_EQ(sh("ffmpeg -nostdin -v error -f lavfi -i testsrc2=size=160x120:rate=10 -frames:v 7 -f rawvideo -pix_fmt rgb24 - | " +
-                 std::string(SMKENC_PATH) + " -s 160x120 --scale 80x64 --y-doubled --ring -q 70 '" + at("raw.smk") +
+                 std::string(SMKENC_PATH) + " -s 160x120 -r 10 --scale 80x64 --y-doubled --ring -q 70 '" + at("raw.smk") +
                  "' 2>/dev/null"), 0);
     const auto b = slurp(at("raw.smk"));
     ASSERT_GE(b.size(), 0x68u);
