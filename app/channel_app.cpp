@@ -2,6 +2,7 @@
 
 #include "display_check.h"
 #include "player/movie_window.h"
+#include "selector/remote_dlg.h"
 #include "string_message.h"
 #include "windows_version.h"
 
@@ -28,6 +29,11 @@ BOOL CChannelApp::InitInstance() {
   movieClass.hInstance = m_hInstance;
   movieClass.lpszClassName = "KulvoMovie";
   if (RegisterClassA(&movieClass)) g_movieClassRegistered = 1;
+
+  if (g_movieClassRegistered == 1) {
+    CRemoteDlg remote(nullptr);
+    remote.DoModal();  // whichever command closed it, the program ends the same way
+  }
   return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "framework/message_box.h"
 
+#include "framework/cstring.h"
 #include "framework/winapp.h"
 
 int AfxMessageBox(LPCTSTR text, UINT type, UINT) {
@@ -12,4 +13,10 @@ int AfxMessageBox(LPCTSTR text, UINT type, UINT) {
   }
   CWinApp* app = AfxGetApp();
   return MessageBoxA(nullptr, text, app ? app->m_pszAppName : nullptr, type);
+}
+
+int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {
+  CString text;
+  text.LoadString(promptId);
+  return AfxMessageBox(text, type, helpId);
 }

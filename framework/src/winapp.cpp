@@ -4,12 +4,6 @@ namespace {
 CWinApp* g_app = nullptr;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
-  static const AFX_MSGMAP_ENTRY entries[] = {{0, AfxSig_end, nullptr}};
-  static const AFX_MSGMAP map = {nullptr, entries};
-  return &map;
-}
-
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
 END_MESSAGE_MAP()
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -87,6 +88,13 @@ std::vector<std::string> Events(const Result& result, const std::string& ev) {
     if (line.rfind(prefix, 0) == 0) out.push_back(line);
   }
   return out;
+}
+
+std::string ClickQuit(const std::string& screen) {
+  int width = 0;
+  int height = 0;
+  std::sscanf(screen.c_str(), "%dx%d", &width, &height);
+  return "click " + std::to_string(width / 2) + " " + std::to_string((height + 70) / 2 + 35) + "\n";
 }
 
 std::string MsgboxLine(const std::string& caption, const std::string& text, unsigned type) {

@@ -37,6 +37,9 @@ class Run {
 // The log's lines with the given "ev".
 std::vector<std::string> Events(const Result& result, const std::string& ev);
 
+// A script line clicking the QUIT button of the panel on a screen "WxH...".
+std::string ClickQuit(const std::string& screen);
+
 // The JSON line of a message box as the log writes it (texts in UTF-8).
 std::string MsgboxLine(const std::string& caption, const std::string& text, unsigned type);
 

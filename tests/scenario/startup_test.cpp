@@ -6,6 +6,7 @@
 
 namespace {
 
+using scenario::ClickQuit;
 using scenario::Events;
 using scenario::MsgboxLine;
 
@@ -36,7 +37,7 @@ std::string StoredDepth(const scenario::Run& run) {
 TEST(Startup, FirstRunAt16BitsWarnsOnceAndRemembersTheDepth) {
   scenario::Run run;
   run.WriteFile("registry.reg", "");
-  scenario::Result first = run.Start("msgbox ok\n", "800x600x16");
+  scenario::Result first = run.Start("msgbox ok\n" + ClickQuit("800x600"), "800x600x16");
   EXPECT_EQ(first.exitCode, 0);
   EXPECT_EQ(Events(first, "msgbox"), std::vector<std::string>{kDepthBox});
   EXPECT_EQ(first.log.back(), "{\"ev\":\"exit\",\"code\":0}");
@@ -47,7 +48,7 @@ TEST(Startup, FirstRunAt16BitsWarnsOnceAndRemembersTheDepth) {
             std::string::npos)
       << reg;
 
-  scenario::Result second = run.Start("", "800x600x16");
+  scenario::Result second = run.Start(ClickQuit("800x600"), "800x600x16");
   EXPECT_EQ(second.exitCode, 0);
   EXPECT_TRUE(Events(second, "msgbox").empty());
 }
@@ -75,7 +76,7 @@ TEST_P(DisplayDecision, WarnsAndStoresAsDecided) {
   for (const DisplayStep& step : GetParam().steps) {
     ++start;
     std::string box = step.box;
-    scenario::Result r = run.Start(box.empty() ? "" : "msgbox ok\n", step.screen);
+    scenario::Result r = run.Start((box.empty() ? "" : "msgbox ok\n") + ClickQuit(step.screen), step.screen);
     EXPECT_EQ(r.exitCode, 0) << "start " << start;
     std::vector<std::string> expected;
     if (box == "depth") expected = {kDepthBox};
@@ -122,7 +123,7 @@ TEST(Startup, StoredDepthIsComparedWithTheScreen) {
     scenario::Run run;
     run.WriteFile("registry.reg",
                   "REGEDIT4\n\n" + kKeys + "\\Windows]\n\"Last Color Depth\"=" + c.stored + "\n");
-    scenario::Result r = run.Start(c.warned ? "msgbox ok\n" : "", "640x480x16");
+    scenario::Result r = run.Start((c.warned ? "msgbox ok\n" : "") + ClickQuit("640x480"), "640x480x16");
     EXPECT_EQ(r.exitCode, 0) << c.stored;
     EXPECT_EQ(Events(r, "msgbox").size(), c.warned ? 1u : 0u) << c.stored;
   }
@@ -137,7 +138,8 @@ TEST(Startup, WindowsVersionTest) {
                  Case{"4.10", false}}) {
     scenario::Run run;
     scenario::Result r =
-        run.Start(c.refused ? "msgbox ok\n" : "", "640x480x8p", {{"CHANNELS_WINVER", c.version}});
+        run.Start(c.refused ? "msgbox ok\n" : ClickQuit("640x480"), "640x480x8p",
+                  {{"CHANNELS_WINVER", c.version}});
     EXPECT_EQ(r.exitCode, 0) << c.version;
     std::vector<std::string> expected;
     if (c.refused) expected = {kVersionBox};
@@ -166,7 +168,7 @@ TEST(Startup, UnparseableRegistryIsKeptAndActsEmpty) {
   scenario::Run run;
   const std::string garbage = "this is not a registry\n\x01\x02";
   run.WriteFile("registry.reg", garbage);
-  scenario::Result r = run.Start("msgbox ok\n", "640x480x16");
+  scenario::Result r = run.Start("msgbox ok\n" + ClickQuit("640x480"), "640x480x16");
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{kDepthBox});
   EXPECT_EQ(run.ReadFile("registry.reg"), garbage);

@@ -2,6 +2,12 @@
 #pragma once
 
 #include "framework/cstring.h"
+#include "framework/dialog.h"
+#include "framework/exceptions.h"
+#include "framework/file.h"
+#include "framework/gdi.h"
+#include "framework/geometry.h"
 #include "framework/message_box.h"
 #include "framework/message_map.h"
 #include "framework/winapp.h"
+#include "framework/wnd.h"

@@ -15,6 +15,7 @@ typedef uint16_t WORD;
 typedef uint32_t DWORD;
 typedef int32_t LONG;
 typedef uint32_t ULONG;
+typedef uint64_t ULONGLONG;
 typedef int INT;
 typedef unsigned int UINT;
 typedef char CHAR;
@@ -33,8 +34,22 @@ typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t INT_PTR;
+typedef intptr_t LONG_PTR;
 typedef WORD ATOM;
 typedef DWORD COLORREF;
+
+typedef struct tagPOINT {
+  LONG x;
+  LONG y;
+} POINT, *LPPOINT;
+
+typedef struct tagRECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+} RECT, *LPRECT;
+typedef const RECT* LPCRECT;
 
 #define TRUE 1
 #define FALSE 0
@@ -64,6 +79,9 @@ typedef void* HGLOBAL;
 #define HIBYTE(w) ((BYTE)((((uintptr_t)(w)) >> 8) & 0xff))
 #define LOWORD(l) ((WORD)(((uintptr_t)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((uintptr_t)(l)) >> 16) & 0xffff))
+#define MAKELONG(a, b) ((LONG)(((WORD)(a)) | ((DWORD)((WORD)(b))) << 16))
+#define MAKEWPARAM(l, h) ((WPARAM)(DWORD)MAKELONG(l, h))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((uintptr_t)((WORD)(i))))
 #define MAKEINTRESOURCE MAKEINTRESOURCEA
 #define IS_INTRESOURCE(p) ((((uintptr_t)(p)) >> 16) == 0)

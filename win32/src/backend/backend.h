@@ -15,10 +15,12 @@ class Backend {
   // The screen mode to use when the settings name none.
   virtual ScreenMode DesktopMode() = 0;
 
-  // Shows a message box (texts in UTF-8, MB_* type) and waits until the user closes it;
-  // returns the button pressed.
-  virtual int RunMessageBox(const std::string& caption, const std::string& text,
-                            unsigned type) = 0;
+  // The program waits for input and has nothing else to do: shows the screen and returns
+  // once it has queued input (QueueInput) or posted a message. May end the process.
+  virtual void WaitForInput() = 0;
+
+  // The program looks at its queue without waiting: queues the input that has arrived.
+  virtual void PollInput() = 0;
 };
 
 Backend& CurrentBackend();

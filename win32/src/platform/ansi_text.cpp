@@ -26,13 +26,12 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 
 }  // namespace
 
+uint32_t AnsiCodePoint(unsigned char c) { return c >= 0x80 && c < 0xA0 ? kHighControls[c - 0x80] : c; }
+
 std::string AnsiToUtf8(const std::string& ansi) {
   std::string out;
   out.reserve(ansi.size());
-  for (char c : ansi) {
-    uint8_t b = static_cast<uint8_t>(c);
-    AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : b);
-  }
+  for (char c : ansi) AppendUtf8(out, AnsiCodePoint(static_cast<unsigned char>(c)));
   return out;
 }
 

@@ -1,25 +1,35 @@
 // Window classes, registered by name (names compare without regard to case).
 #include <strings.h>
 
-#include <string>
-#include <vector>
+#include <deque>
 
-#include "win32_api.h"
+#include "window.h"
 
+namespace win32 {
 namespace {
 
-struct RegisteredClass {
-  std::string name;
-  WNDCLASSA fields;
-  ATOM atom;
-};
-
-std::vector<RegisteredClass>& Classes() {
-  static std::vector<RegisteredClass> classes;
+std::deque<WindowClass>& Classes() {
+  static std::deque<WindowClass> classes = [] {
+    // The system's dialog class, "#32770", whose window procedure is the dialog manager's.
+    WNDCLASSA dialog = {};
+    dialog.lpfnWndProc = DefDlgProcA;
+    dialog.cbWndExtra = DLGWINDOWEXTRA;
+    return std::deque<WindowClass>{{"#32770", dialog, 0x8002}};
+  }();
   return classes;
 }
 
 }  // namespace
+
+const WindowClass* FindClass(LPCSTR name) {
+  if (!name || IS_INTRESOURCE(name)) return nullptr;
+  for (const WindowClass& c : Classes()) {
+    if (strcasecmp(c.name.c_str(), name) == 0) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace win32
 
 ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
   if (!windowClass || !windowClass->lpfnWndProc || !windowClass->lpszClassName ||
@@ -28,16 +38,13 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  for (const RegisteredClass& c : Classes()) {
-    if (strcasecmp(c.name.c_str(), windowClass->lpszClassName) == 0) {
-      SetLastError(1410);  // ERROR_CLASS_ALREADY_EXISTS
-      return 0;
-    }
+  if (win32::FindClass(windowClass->lpszClassName)) {
+    SetLastError(1410);  // ERROR_CLASS_ALREADY_EXISTS
+    return 0;
   }
-  ATOM atom = static_cast<ATOM>(0xC000 + Classes().size());
-  Classes().push_back({windowClass->lpszClassName, *windowClass, atom});
-  Classes().back().fields.lpszClassName = nullptr;  // the copy owns the name
+  auto& classes = win32::Classes();
+  ATOM atom = static_cast<ATOM>(0xC000 + classes.size());
+  classes.push_back({windowClass->lpszClassName, *windowClass, atom});
+  classes.back().fields.lpszClassName = nullptr;  // the record owns the name
   return atom;
 }
-
-LRESULT WINAPI DefWindowProcA(HWND, UINT, WPARAM, LPARAM) { return 0; }

@@ -1,12 +1,15 @@
 #include "headless_backend.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "platform/event_log.h"
 #include "platform/host_files.h"
 #include "platform/screen.h"
 #include "screenshot.h"
-#include "win32/user.h"
+#include "script_input.h"
+#include "user/message_box.h"
 
 namespace win32 {
 
@@ -28,45 +31,54 @@ HeadlessBackend::HeadlessBackend() {
   script_ = std::move(*script);
 }
 
-const ScriptCommand& HeadlessBackend::NextCommand() {
-  if (script_.empty()) {
-    LogEvent("script-end");
-    ExitProcessWithCode(2);
-  }
-  return script_.front();
-}
-
-void HeadlessBackend::Screenshot(const ScriptCommand& command) {
-  if (!WriteScreenshot(CurrentScreen(), command.name)) {
-    std::fprintf(stderr, "channels: script line %d: cannot write %s\n", command.line,
-                 command.name.c_str());
-  }
-}
-
-int HeadlessBackend::RunMessageBox(const std::string&, const std::string&, unsigned) {
-  using K = ScriptCommand::Kind;
+void HeadlessBackend::WaitForInput() {
   while (true) {
-    ScriptCommand command = NextCommand();
+    if (script_.empty()) {
+      LogEvent("script-end");
+      ExitProcessWithCode(2);
+    }
+    ScriptCommand command = script_.front();
     script_.pop();
-    switch (command.kind) {
-      case K::kMsgboxOk:
-        return IDOK;
-      case K::kKey:
-        // The box's only button is the default one, and Esc closes an OK box too.
-        if (command.name == "Return" || command.name == "Space" || command.name == "Escape") {
-          return IDOK;
-        }
-        break;
-      case K::kScreenshot:
-        Screenshot(command);
-        break;
-      case K::kUntilMsgbox:
-      case K::kWait:
-        break;
-      default:
-        std::fprintf(stderr, "channels: script line %d: \"%s\" has nothing to act on while a "
-                     "message box is open\n", command.line, command.text.c_str());
-        break;
+    if (Execute(command)) return;
+  }
+}
+
+void HeadlessBackend::Complain(const ScriptCommand& command, const char* why) {
+  std::fprintf(stderr, "channels: script line %d: \"%s\": %s\n", command.line,
+               command.text.c_str(), why);
+}
+
+bool HeadlessBackend::Execute(const ScriptCommand& command) {
+  using K = ScriptCommand::Kind;
+  switch (command.kind) {
+    case K::kScreenshot:
+      if (!WriteScreenshot(CurrentScreen(), command.name)) Complain(command, "cannot write the file");
+      return false;
+    case K::kWait:
+      // There are no timers: on the virtual clock waiting changes nothing.
+      if (!CurrentSettings().virtualClock) usleep(static_cast<useconds_t>(command.number) * 1000);
+      return false;
+    case K::kUntilMsgbox:
+      if (!TopMessageBox()) Complain(command, "no message box is open, and nothing else will open one");
+      return false;
+    case K::kUntilFrame:
+      Complain(command, "no movie is playing");
+      return false;
+    case K::kMsgboxOk:
+      if (HWND box = TopMessageBox()) {
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+      }
+      Complain(command, "no message box is open");
+      return false;
+    default: {
+      std::optional<std::vector<InputEvent>> events = ScriptInput(command);
+      if (!events) {
+        Complain(command, "unknown key");
+        return false;
+      }
+      for (const InputEvent& e : *events) QueueInput(e);
+      return true;
     }
   }
 }

@@ -12,12 +12,13 @@ class HeadlessBackend : public Backend {
   HeadlessBackend();
 
   ScreenMode DesktopMode() override { return ScreenMode{}; }
-  int RunMessageBox(const std::string& caption, const std::string& text, unsigned type) override;
+  void WaitForInput() override;
+  void PollInput() override {}
 
  private:
-  // The next command; ends the run (status 2) when the script is used up.
-  const ScriptCommand& NextCommand();
-  void Screenshot(const ScriptCommand& command);
+  // Runs one command; true when it gave the program something to do.
+  bool Execute(const ScriptCommand& command);
+  void Complain(const ScriptCommand& command, const char* why);
 
   Script script_;
 };

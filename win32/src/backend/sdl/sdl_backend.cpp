@@ -1,10 +1,9 @@
 #include "sdl_backend.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 
-#include "win32/user.h"
+#include "platform/screen.h"
+#include "sdl_events.h"
 
 namespace win32 {
 
@@ -13,7 +12,12 @@ SdlBackend::SdlBackend() {
   if (!video_) std::fprintf(stderr, "channels: no display: %s\n", SDL_GetError());
 }
 
-SdlBackend::~SdlBackend() { SDL_Quit(); }
+SdlBackend::~SdlBackend() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
 
 ScreenMode SdlBackend::DesktopMode() {
   ScreenMode mode;
@@ -25,17 +29,68 @@ ScreenMode SdlBackend::DesktopMode() {
   return mode;
 }
 
-int SdlBackend::RunMessageBox(const std::string& caption, const std::string& text, unsigned type) {
-  Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
-  switch (type & MB_ICONMASK) {
-    case MB_ICONSTOP: flags = SDL_MESSAGEBOX_ERROR; break;
-    case MB_ICONEXCLAMATION: flags = SDL_MESSAGEBOX_WARNING; break;
+void SdlBackend::Open() {
+  if (window_ || !video_) return;
+  const Screen& screen = CurrentScreen();
+  window_ = SDL_CreateWindow("Corvale 2000", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             screen.width(), screen.height(),
+                             SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
+  if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (renderer_) {
+    // Window coordinates, mouse ones included, map back to framebuffer pixels.
+    SDL_RenderSetLogicalSize(renderer_, screen.width(), screen.height());
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                 screen.width(), screen.height());
   }
-  if (!video_ || SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), nullptr) != 0) {
-    // Nobody can see a window: the text goes to the terminal instead of being lost.
-    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+  if (!texture_) {
+    std::fprintf(stderr, "channels: cannot open the screen: %s\n", SDL_GetError());
+    video_ = false;
   }
-  return IDOK;
+}
+
+void SdlBackend::Present() {
+  Open();
+  const Screen& screen = CurrentScreen();
+  if (!texture_ || shown_ == screen.generation()) return;
+  SDL_UpdateTexture(texture_, nullptr, screen.pixels().data(),
+                    screen.width() * static_cast<int>(sizeof(Rgb)));
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+  shown_ = screen.generation();
+}
+
+void SdlBackend::Handle(const SDL_Event& event) {
+  if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+    shown_ = UINT64_MAX;
+  }
+  TranslatedEvent translated = TranslateSdlEvent(event);
+  // Closing the window ends the program, as ending the session ends a Windows program.
+  if (translated.quit) ExitProcessWithCode(0);
+  for (const InputEvent& e : translated.input) QueueInput(e);
+}
+
+void SdlBackend::WaitForInput() {
+  if (!video_) {
+    std::fprintf(stderr, "channels: nobody can answer without a display\n");
+    ExitProcessWithCode(1);
+  }
+  Present();
+  SDL_Event event;
+  while (!InputPending()) {
+    if (!SDL_WaitEvent(&event)) {
+      std::fprintf(stderr, "channels: %s\n", SDL_GetError());
+      ExitProcessWithCode(1);
+    }
+    Handle(event);
+    Present();
+  }
+}
+
+void SdlBackend::PollInput() {
+  Present();
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) Handle(event);
 }
 
 }  // namespace win32

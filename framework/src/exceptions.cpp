@@ -1,0 +1,5 @@
+#include "framework/exceptions.h"
+
+void AfxThrowMemoryException() { throw CMemoryException(); }
+
+void AfxThrowResourceException() { throw CResourceException(); }

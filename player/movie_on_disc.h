@@ -1,0 +1,6 @@
+// Where a channel's movies are: the DATA folder of the disc drive.
+#pragma once
+
+// Nonzero when the movie file `name` (a bare file name such as "ZOVA3A.SMK") exists in the
+// DATA folder of the disc drive.
+int MovieOnDisc(const char* name);

@@ -1,0 +1,103 @@
+// Activation, keyboard focus and mouse capture.
+#include "focus.h"
+
+namespace win32 {
+namespace {
+
+HWND g_active = nullptr;
+HWND g_focus = nullptr;
+HWND g_capture = nullptr;
+
+void ActivateNext(const Window& leaving) {
+  for (Window* w : StackingOrder()) {
+    if (w != &leaving && !w->destroying && (w->style & WS_VISIBLE) && !(w->style & WS_DISABLED)) {
+      ActivateWindow(*w, WA_ACTIVE);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void ActivateWindow(Window& window, WORD how) {
+  if (g_active == window.handle) return;
+  HWND previous = g_active;
+  HWND handle = window.handle;
+  if (previous) {
+    if (g_focus == previous) {
+      g_focus = nullptr;
+      SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+    }
+    SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0),
+                 reinterpret_cast<LPARAM>(handle));
+  }
+  g_active = handle;
+  BringToTop(window);
+  SendMessageA(handle, WM_QUERYNEWPALETTE, 0, 0);
+  if (g_active == handle) {
+    SendMessageA(handle, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(previous));
+  }
+}
+
+void WindowHidden(const Window& window) {
+  if (g_focus == window.handle) g_focus = nullptr;
+  if (g_active == window.handle) {
+    g_active = nullptr;
+    ActivateNext(window);
+  }
+}
+
+void WindowGone(const Window& window) {
+  if (g_capture == window.handle) g_capture = nullptr;
+  WindowHidden(window);
+}
+
+}  // namespace win32
+
+HWND WINAPI GetActiveWindow(void) { return win32::g_active; }
+
+HWND WINAPI SetActiveWindow(HWND handle) {
+  HWND previous = win32::g_active;
+  win32::Window* w = win32::FindWindow(handle);
+  if (w) win32::ActivateWindow(*w, WA_ACTIVE);
+  return previous;
+}
+
+HWND WINAPI GetFocus(void) { return win32::g_focus; }
+
+HWND WINAPI SetFocus(HWND handle) {
+  HWND previous = win32::g_focus;
+  if (handle == previous) return previous;
+  if (handle) {
+    win32::Window* w = win32::FindWindow(handle);
+    if (!w || (w->style & WS_DISABLED)) return nullptr;
+    if (win32::g_active != handle) win32::ActivateWindow(*w, WA_ACTIVE);
+    if (win32::g_focus == handle) return previous;
+  }
+  if (previous) {
+    win32::g_focus = nullptr;
+    SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+  }
+  win32::g_focus = handle;
+  if (handle) SendMessageA(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+  return previous;
+}
+
+HWND WINAPI GetCapture(void) { return win32::g_capture; }
+
+HWND WINAPI SetCapture(HWND handle) {
+  HWND previous = win32::g_capture;
+  if (!win32::FindWindow(handle)) return previous;
+  win32::g_capture = handle;
+  if (previous && previous != handle) {
+    SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
+  }
+  return previous;
+}
+
+BOOL WINAPI ReleaseCapture(void) {
+  HWND previous = win32::g_capture;
+  win32::g_capture = nullptr;
+  if (previous) SendMessageA(previous, WM_CAPTURECHANGED, 0, 0);
+  return TRUE;
+}
