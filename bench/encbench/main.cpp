@@ -3,6 +3,8 @@
 //
 //   encbench [SAMPLES_DIR]     (default: the shared samples beside the source tree)
 //
+// Exit status: 0 every re-encode decodes exactly, 1 some do not, 77 no samples found.
+//
 // For each movie: ffmpeg decodes it; smk::enc encodes the RGB frames (palette rebuilt from
 // the pictures, quality 100) and the sound (packed, same format); ffmpeg decodes our file
 // and every frame and sample must match. Prints sizes, the size ratio and encoding speed.
@@ -113,7 +115,7 @@ int main(int argc, char** argv)
     const fs::path dir = argc > 1 ? fs::path(argv[1]) : fs::path(SAMPLES_DIR);
     if (!fs::is_directory(dir)) {
         std::printf("encbench: no samples in %s; nothing to measure\n", dir.string().c_str());
-        return 0;
+        return 77;
     }
     std::vector<fs::path> files;
     for (const auto& e : fs::directory_iterator(dir))
