@@ -51,7 +51,7 @@ MovieEncoder::MovieEncoder(const MovieSettings& settings)
       coder_({settings.width, settings.height, settings.smk4, block_error_for_quality(settings.quality)})
 {
     if (s_.width > 32768 || s_.height > 32768) throw std::invalid_argument("picture larger than 32768 pixels");
-    if (s_.frame_rate == 0 || s_.frame_rate > 21474836) throw std::invalid_argument("invalid frame rate code");
+    if (s_.frame_rate == 0 || s_.frame_rate > 21474836 || s_.frame_rate < -21474836) throw std::invalid_argument("invalid frame rate code");
 }
 
 void MovieEncoder::code_picture(std::span<const uint8_t> indices, const Palette6& palette)
@@ -70,7 +70,10 @@ void MovieEncoder::code_picture(std::span<const uint8_t> indices, const Palette6
 
 void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& palette)
 {
+    if (finished_) throw std::logic_error("movie already finished");
     if (frames_.size() >= 0xFFFFFE) throw std::length_error("too many frames");
+    for (const Color6& c : palette)
+        if (c.r > 63 || c.g > 63 || c.b > 63) throw std::invalid_argument("palette component above 63");
     if (frames_.empty()) {
         first_picture_.assign(indices.begin(), indices.end());
         first_palette_ = palette;
@@ -81,6 +84,7 @@ void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& p
 
 void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm)
 {
+    if (finished_) throw std::logic_error("movie already finished");
     if (tracks_.size() >= 7) throw std::length_error("at most 7 audio tracks");
     if (format.rate == 0 || format.rate > 0xFFFFFF) throw std::invalid_argument("audio rate out of range");
     if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
@@ -120,7 +124,9 @@ template <class Visit> void MovieEncoder::walk(const FrameSymbols& f, Visit&& vi
 
 std::vector<uint8_t> MovieEncoder::finish()
 {
+    if (finished_) throw std::logic_error("movie already finished");
     if (frames_.empty()) throw std::logic_error("a movie needs at least one frame");
+    finished_ = true;
     const size_t regular = frames_.size();
     if (s_.ring_frame) {
         // Leads from the last picture back to the first: a normal frame with the first picture.

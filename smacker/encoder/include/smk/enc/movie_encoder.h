@@ -5,7 +5,6 @@
 #include "smk/enc/palette.h"
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <vector>
 
@@ -42,7 +41,7 @@ public:
     // first frame; a stream longer than the movie is delivered in full with the last frame.
     void add_audio(const AudioFormat& format, std::vector<uint8_t> pcm);
 
-    // The finished file.
+    // The finished file; the encoder takes nothing more afterwards.
     std::vector<uint8_t> finish();
     const MovieStats& stats() const { return stats_; }
 
@@ -66,6 +65,7 @@ private:
     };
     std::vector<Track> tracks_;
     MovieStats stats_;
+    bool finished_ = false;
 };
 
 } // namespace smk::enc
