@@ -1,5 +1,6 @@
 #include "big_tree.h"
 
+#include <algorithm>
 #include <array>
 
 #include "small_tree.h"
@@ -40,29 +41,22 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
   nodes_.clear();
   cells_.clear();
   last_[0] = last_[1] = last_[2] = UINT32_MAX;
-  std::vector<uint16_t> depths, codes;  // depth and first code bits of every element
-
   struct Pending {
     uint32_t node;
     uint16_t depth;
     bool inSecond;
-    uint16_t code;
   };
   std::vector<Pending> stack;
   stack.reserve(limits::kMaxBigTreeDepth + 1);
   int depth = 0;
-  uint32_t code = 0;
-  int maxDepth = 0;
   for (;;) {
     if (depth > limits::kMaxBigTreeDepth) return "video tree nested too deep";
     if (nodes_.size() >= limit) return "video tree larger than its size field allows";
     if (br.bitsLeft() <= 0) return "video tree runs past the tree block";
     const uint32_t n = static_cast<uint32_t>(nodes_.size());
-    depths.push_back(static_cast<uint16_t>(depth));
-    codes.push_back(static_cast<uint16_t>(code));
     if (br.bit()) {
       nodes_.push_back(kInner);
-      stack.push_back({n, static_cast<uint16_t>(depth), false, static_cast<uint16_t>(code)});
+      stack.push_back({n, static_cast<uint16_t>(depth), false});
       ++depth;
       continue;
     }
@@ -77,7 +71,6 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
     }
     cells_.push_back(raw);
     nodes_.push_back(cell);
-    if (depth > maxDepth) maxDepth = depth;
     for (;;) {
       if (stack.empty()) {
         br.skip(1);  // end bit
@@ -87,7 +80,7 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
             cells_.push_back(0);
           }
         }
-        buildTable(depths, codes, maxDepth);
+        buildTables();
         return nullptr;
       }
       Pending& p = stack.back();
@@ -95,7 +88,6 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
         p.inSecond = true;
         nodes_[p.node] = kInner | (static_cast<uint32_t>(nodes_.size()) - p.node);
         depth = p.depth + 1;
-        code = p.depth < 16 ? (p.code | (1u << p.depth)) : p.code;
         break;
       }
       stack.pop_back();
@@ -107,38 +99,83 @@ void BigTree::makeAbsent() {
   nodes_.assign(1, 0);
   cells_.assign(2, 0);
   last_[0] = last_[1] = last_[2] = 1;
-  tableBits_ = 0;
+  rootBits_ = 0;
   table_.assign(1, 0);
 }
 
-void BigTree::buildTable(const std::vector<uint16_t>& depths, const std::vector<uint16_t>& codes, int maxDepth) {
-  tableBits_ = maxDepth < static_cast<int>(kMaxTableBits) ? static_cast<unsigned>(maxDepth) : kMaxTableBits;
-  const uint32_t size = 1u << tableBits_;
-  table_.assign(size, 0);
-  for (uint32_t i = 0; i < nodes_.size(); ++i) {
-    const unsigned d = depths[i];
-    const bool inner = (nodes_[i] & kInner) != 0;
-    if (!inner && d <= tableBits_) {
-      const uint32_t e = nodes_[i] << kLenBits | d;
-      for (uint32_t x = codes[i]; x < size; x += 1u << d) table_[x] = e;
-    } else if (inner && d == tableBits_) {
-      table_[codes[i]] = i << kLenBits | kLong;
+void BigTree::buildTables() {
+  const uint32_t n = static_cast<uint32_t>(nodes_.size());
+  // Height of every subtree, children before parents (they follow their parent in pre-order).
+  std::vector<uint16_t> height(n, 0);
+  for (uint32_t i = n; i-- > 0;)
+    if (nodes_[i] & kInner) height[i] = static_cast<uint16_t>(1 + std::max(height[i + 1], height[i + (nodes_[i] & ~kInner)]));
+
+  table_.clear();
+  struct Level {
+    uint32_t root;     // subtree the table decodes
+    uint32_t offset;   // where its table starts
+    unsigned bits;     // its width
+  };
+  std::vector<Level> pending;
+  auto addTable = [&](uint32_t root, unsigned maxBits) {
+    const unsigned bits = std::min<unsigned>(height[root], maxBits);
+    const uint32_t offset = static_cast<uint32_t>(table_.size());
+    table_.resize(table_.size() + (size_t{1} << bits), 0);
+    pending.push_back({root, offset, bits});
+    return Level{root, offset, bits};
+  };
+  rootBits_ = addTable(0, kRootBits).bits;
+
+  struct Item {
+    uint32_t node;
+    unsigned depth;
+    uint32_t code;
+  };
+  std::vector<Item> stack;
+  while (!pending.empty()) {
+    const Level level = pending.back();
+    pending.pop_back();
+    const uint32_t size = 1u << level.bits;
+    stack.assign(1, {level.root, 0, 0});
+    while (!stack.empty()) {
+      const Item it = stack.back();
+      stack.pop_back();
+      const uint32_t node = nodes_[it.node];
+      if (!(node & kInner)) {
+        const uint32_t e = node << kIndexShift | it.depth;
+        for (uint32_t x = it.code; x < size; x += 1u << it.depth) table_[level.offset + x] = e;
+      } else if (it.depth == level.bits) {
+        const Level sub = addTable(it.node, kSubBits);
+        table_[level.offset + it.code] = sub.offset << kIndexShift | kSubTable | sub.bits;
+      } else {
+        stack.push_back({it.node + 1, it.depth + 1, it.code});
+        stack.push_back({it.node + (node & ~kInner), it.depth + 1, it.code | 1u << it.depth});
+      }
     }
   }
 }
 
-bool BigTree::walk(BitReader& br, uint32_t node, uint32_t& cell) {
-  if (static_cast<int64_t>(tableBits_) > br.bitsLeft()) {
-    br.toEnd();
-    return false;
+bool BigTree::decodeLong(BitReader& br, uint32_t e, uint32_t& cell) {
+  // Past the end the tables see zero bits; the code is valid if it ends within the data.
+  const int64_t left = br.bitsLeft();
+  int64_t used = rootBits_;
+  br.skip(rootBits_);
+  for (;;) {
+    const unsigned bits = e & kLenMask;
+    e = table_[(e >> kIndexShift) + br.peek(bits)];
+    if (!(e & kSubTable)) {
+      used += e & kLenMask;
+      if (used > left) {
+        br.toEnd();
+        return false;
+      }
+      br.skip(e & kLenMask);
+      cell = e >> kIndexShift;
+      return true;
+    }
+    used += bits;
+    br.skip(bits);
   }
-  br.skip(tableBits_);
-  while (nodes_[node] & kInner) {
-    if (br.bitsLeft() < 1) return false;
-    node = br.bit() ? node + (nodes_[node] & ~kInner) : node + 1;
-  }
-  cell = nodes_[node];
-  return true;
 }
 
 }  // namespace smk::detail

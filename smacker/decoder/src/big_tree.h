@@ -1,7 +1,7 @@
 // The 16-bit video trees (MMAP, MCLR, FULL, TYPE) with their three-value cache. Leaves and
 // cache slots are cells of one array: a leaf that is a cache reference is simply the cell of
-// that slot, which decoding keeps up to date. Symbols are decoded through a table on the first
-// bits of the code, with a node walk for longer codes.
+// that slot, which decoding keeps up to date. Symbols are decoded through two-level lookup
+// tables (a root table on the first 12 bits, sub-tables of up to 6 bits for longer codes).
 #pragma once
 
 #include <cstdint>
@@ -34,17 +34,17 @@ class BigTree {
   // One symbol. False when the bitstream ends inside the code: the reader then stands at the
   // end and the cache is unchanged.
   bool decode(BitReader& br, uint32_t& value) {
-    uint32_t e = table_[br.peek(tableBits_)];
-    uint32_t len = e & kLenMask;
+    uint32_t e = table_[br.peek(rootBits_)];
     uint32_t cell;
-    if (len != kLong) {
+    if (!(e & kSubTable)) {
+      const uint32_t len = e & kLenMask;
       if (static_cast<int64_t>(len) > br.bitsLeft()) {
         br.toEnd();
         return false;
       }
       br.skip(len);
-      cell = e >> kLenBits;
-    } else if (!walk(br, e >> kLenBits, cell)) {
+      cell = e >> kIndexShift;
+    } else if (!decodeLong(br, e, cell)) {
       return false;
     }
     uint32_t v = cells_[cell];
@@ -58,20 +58,26 @@ class BigTree {
   }
 
  private:
-  static constexpr unsigned kMaxTableBits = 12;
-  static constexpr unsigned kLenBits = 6;
-  static constexpr uint32_t kLenMask = (1u << kLenBits) - 1;
-  static constexpr uint32_t kLong = kLenMask;  // entry: node at depth tableBits_ to walk on from
+  // Lookup tables: a root table on the first rootBits_ bits of a code; codes that are longer
+  // continue in sub-tables (appended to the same array) on the following bits.
+  // Entry: index << kIndexShift | flags | bits, where a leaf entry has the cell as index and
+  // the code length (from the table's first bit) as bits; a sub-table entry has kSubTable,
+  // the sub-table's offset as index and its width as bits.
+  static constexpr unsigned kRootBits = 12;
+  static constexpr unsigned kSubBits = 6;
+  static constexpr unsigned kIndexShift = 6;
+  static constexpr uint32_t kSubTable = 1u << 5;
+  static constexpr uint32_t kLenMask = kSubTable - 1;
   static constexpr uint32_t kInner = 0x80000000u;
 
-  bool walk(BitReader& br, uint32_t node, uint32_t& cell);
-  void buildTable(const std::vector<uint16_t>& depths, const std::vector<uint16_t>& codes, int maxDepth);
+  bool decodeLong(BitReader& br, uint32_t entry, uint32_t& cell);
+  void buildTables();
 
   std::vector<uint32_t> nodes_;  // pre-order: inner = kInner | offset of second child; leaf = cell
   std::vector<uint32_t> cells_;  // one per leaf, then the cache slots no leaf refers to
-  std::vector<uint32_t> table_;  // cell << kLenBits | code length, or node << kLenBits | kLong
+  std::vector<uint32_t> table_;
   uint32_t last_[3] = {0, 0, 0};
-  unsigned tableBits_ = 0;
+  unsigned rootBits_ = 0;
 };
 
 }  // namespace smk::detail
