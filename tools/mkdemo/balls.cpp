@@ -113,7 +113,7 @@ DemoMovie make_balls()
         const size_t start = size_t(b.t * fmt.rate);
         for (size_t i = start; i < std::min(n, start + fmt.rate / 4); ++i) {
             const double u = double(i - start) / fmt.rate;
-            const double v = 0.35 * b.strength * hit(u, 0, 0.05) * std::sin(2 * kPi * freq * u * (1 - 0.5 * u));
+            const double v = 0.6 * b.strength * hit(u, 0, 0.05) * std::sin(2 * kPi * freq * u * (1 - 0.5 * u));
             left[i] += v * (1 - pan);
             right[i] += v * pan;
         }
