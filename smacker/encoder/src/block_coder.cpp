@@ -194,6 +194,11 @@ FrameSymbols BlockCoder::code_frame(std::span<const uint8_t> target, const Palet
                     old[y * 4 + x] = picture_[at];
                 }
             Block b = choose(cur, old, allow_skip);
+            // An unchanged one-colour block continues a SOLID run of its colour rather than
+            // breaking it with a one-block SKIP run.
+            if (b.kind == kSkip && !blocks.empty() && blocks.back().kind == kSolid &&
+                std::all_of(b.pix.begin(), b.pix.end(), [&](uint8_t p) { return p == blocks.back().solid; }))
+                b = Block{kSolid, kNormal, blocks.back().solid, 0, 0, b.pix};
             for (int y = 0; y < 4; ++y)
                 for (int x = 0; x < 4; ++x) picture_[size_t(by * 4 + y) * s_.width + bx * 4 + x] = b.pix[y * 4 + x];
             blocks.push_back(b);
