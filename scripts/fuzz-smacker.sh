@@ -42,5 +42,5 @@ fi
 findings=$build/fuzz-findings
 mkdir -p "$findings"
 echo "fuzzing the Smacker reader for ${seconds}s on $(ls "$corpus" | wc -l) inputs"
-"$fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+"$fuzzer" -max_total_time="$seconds" -max_len=32768 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$findings/" -print_final_stats=1 "$corpus"

@@ -56,8 +56,8 @@ const char* VideoDecoder::open(const Header& header, std::span<const uint8_t> tr
   if (br.bitsLeft() < 0) return "video trees run past the tree block";
 
   pixels_.assign(size_t{width_} * height_, 0);
-  changedFirst_.assign(blocksHigh_, 0);
-  changedLast_.assign(blocksHigh_, 0);
+  changedFirst_.resize(blocksHigh_);
+  changedLast_.resize(blocksHigh_);
   rects_.reserve(blocksHigh_ + 1);
   reset();
   return nullptr;
@@ -65,7 +65,14 @@ const char* VideoDecoder::open(const Header& header, std::span<const uint8_t> tr
 
 void VideoDecoder::reset() {
   std::fill(pixels_.begin(), pixels_.end(), 0);
+  clearChanged();
   allChanged_ = true;
+}
+
+void VideoDecoder::clearChanged() {
+  std::fill(changedFirst_.begin(), changedFirst_.end(), 1);
+  std::fill(changedLast_.begin(), changedLast_.end(), 0);
+  allChanged_ = false;
 }
 
 void VideoDecoder::markChanged(uint32_t first, uint32_t end) {
@@ -105,9 +112,7 @@ std::span<const Rect> VideoDecoder::takeChangedRects() {
       rects_.push_back(r);
     }
   }
-  allChanged_ = false;
-  std::fill(changedFirst_.begin(), changedFirst_.end(), 1);
-  std::fill(changedLast_.begin(), changedLast_.end(), 0);
+  clearChanged();
   return rects_;
 }
 

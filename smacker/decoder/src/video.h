@@ -35,6 +35,7 @@ class VideoDecoder {
   enum Tree { kMmapTree, kMclrTree, kFullTree, kTypeTree };
 
   void markChanged(uint32_t firstBlock, uint32_t endBlock);
+  void clearChanged();
 
   bool smk4_ = false;
   uint32_t width_ = 0, height_ = 0;
