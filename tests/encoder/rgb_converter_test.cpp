@@ -60,28 +60,41 @@ TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours)
     }
 }
 
-TEST(RgbConverter, QuantisesRichPictures)
+double psnr(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b)
+{
+    double se = 0;
+    for (size_t i = 0; i < a.size(); ++i) se += (double(a[i]) - b[i]) * (double(a[i]) - b[i]);
+    return 10 * std::log10(255.0 * 255.0 * double(a.size()) / se);
+}
+
+// A picture with far more than 256 colours: a gradient, shifted a little per frame, in one
+// of two colour schemes.
+std::vector<uint8_t> rich(unsigned w, unsigned h, int scheme, unsigned shift)
+{
+    std::vector<uint8_t> rgb;
+    for (unsigned y = 0; y < h; ++y)
+        for (unsigned x = 0; x < w; ++x) {
+            const uint8_t a = uint8_t(x + 64 + shift), b = uint8_t(y * 2), c = uint8_t(255 - x - y / 2);
+            if (scheme == 0) rgb.insert(rgb.end(), {a, b, c});
+            else rgb.insert(rgb.end(), {c, uint8_t(c / 2), a});
+        }
+    return rgb;
+}
+
+TEST(RgbConverter, QuantisesRichPicturesWithANewPalettePerScene)
 {
     constexpr unsigned w = 128, h = 128;
     RgbConverter conv({w, h, 0, 256});
-    std::vector<uint8_t> rgb;
-    for (unsigned y = 0; y < h; ++y)
-        for (unsigned x = 0; x < w; ++x) rgb.insert(rgb.end(), {uint8_t(x * 2), uint8_t(y * 2), uint8_t(255 - x - y / 2)});
-    conv.convert(rgb);
-    EXPECT_FALSE(conv.exact());
-    double se = 0;
-    std::vector<uint8_t> out;
-    for (uint8_t i : conv.indices()) {
-        const Color6 col = conv.palette()[i];
-        out.insert(out.end(), {expand6(col.r), expand6(col.g), expand6(col.b)});
+    Palette6 last{};
+    const struct { int scheme; bool new_palette; } frames[] = {{0, true}, {0, false}, {0, false}, {1, true}, {1, false}};
+    for (unsigned f = 0; f < std::size(frames); ++f) {
+        const auto rgb = rich(w, h, frames[f].scheme, f);
+        conv.convert(rgb);
+        EXPECT_FALSE(conv.exact());
+        EXPECT_GT(psnr(rgb, shown(conv)), 30.0) << "frame " << f;
+        EXPECT_EQ(conv.palette() != last, frames[f].new_palette) << "frame " << f;
+        last = conv.palette();
     }
-    for (size_t i = 0; i < rgb.size(); ++i) se += (double(rgb[i]) - out[i]) * (double(rgb[i]) - out[i]);
-    const double psnr = 10 * std::log10(255.0 * 255.0 * double(rgb.size()) / se);
-    EXPECT_GT(psnr, 30.0);
-    // The same picture again keeps the palette.
-    const auto palette = conv.palette();
-    conv.convert(rgb);
-    EXPECT_EQ(conv.palette(), palette);
 }
 
 } // namespace
