@@ -57,6 +57,10 @@ typedef struct tagLOGPALETTE {
 #define PC_EXPLICIT 0x02
 #define PC_NOCOLLAPSE 0x04
 
+#define GetRValue(rgb) ((BYTE)(rgb))
+#define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
+#define GetBValue(rgb) ((BYTE)((rgb) >> 16))
+
 HPALETTE WINAPI CreatePalette(const LOGPALETTE* palette);
 HPALETTE WINAPI SelectPalette(HDC dc, HPALETTE palette, BOOL forceBackground);
 UINT WINAPI RealizePalette(HDC dc);

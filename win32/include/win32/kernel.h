@@ -15,6 +15,7 @@
 #define ERROR_MORE_DATA 234L
 
 DWORD WINAPI GetVersion(void);
+void WINAPI Sleep(DWORD milliseconds);
 UINT WINAPI SetErrorMode(UINT mode);
 DWORD WINAPI GetLastError(void);
 void WINAPI SetLastError(DWORD error);
