@@ -39,8 +39,7 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
   for (uint32_t& e : escapes) e = br.read(16);
 
   nodes_.clear();
-  cells_.clear();
-  last_[0] = last_[1] = last_[2] = UINT32_MAX;
+  uint32_t reference[3] = {UINT32_MAX, UINT32_MAX, UINT32_MAX};  // node of each slot's leaf
   struct Pending {
     uint32_t node;
     uint16_t depth;
@@ -62,24 +61,18 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
     }
     uint32_t raw = lo.decode(br);
     raw |= hi.decode(br) << 8;
-    const uint32_t cell = static_cast<uint32_t>(cells_.size());
-    int slot = raw == escapes[0] ? 0 : raw == escapes[1] ? 1 : raw == escapes[2] ? 2 : -1;
+    const int slot = raw == escapes[0] ? 0 : raw == escapes[1] ? 1 : raw == escapes[2] ? 2 : -1;
     if (slot >= 0) {
-      // The last leaf with an escape value refers to the slot; earlier ones stay fixed at 0.
-      last_[slot] = cell;
-      raw = 0;
+      // The last leaf with an escape value refers to the slot; earlier ones become fixed 0s.
+      if (reference[slot] != UINT32_MAX) nodes_[reference[slot]] = 0;
+      reference[slot] = n;
+      nodes_.push_back(static_cast<uint32_t>(slot + 1) << kSlotShift);
+    } else {
+      nodes_.push_back(raw << kValueShift);
     }
-    cells_.push_back(raw);
-    nodes_.push_back(cell);
     for (;;) {
       if (stack.empty()) {
         br.skip(1);  // end bit
-        for (uint32_t& l : last_) {
-          if (l == UINT32_MAX) {
-            l = static_cast<uint32_t>(cells_.size());
-            cells_.push_back(0);
-          }
-        }
         buildTables();
         return nullptr;
       }
@@ -96,9 +89,7 @@ const char* BigTree::read(BitReader& br, uint32_t sizeField, uint64_t maxElement
 }
 
 void BigTree::makeAbsent() {
-  nodes_.assign(1, 0);
-  cells_.assign(2, 0);
-  last_[0] = last_[1] = last_[2] = 1;
+  nodes_.assign(1, 0);  // a single leaf of value 0
   rootBits_ = 0;
   table_.assign(1, 0);
 }
@@ -142,11 +133,11 @@ void BigTree::buildTables() {
       stack.pop_back();
       const uint32_t node = nodes_[it.node];
       if (!(node & kInner)) {
-        const uint32_t e = node << kIndexShift | it.depth;
+        const uint32_t e = node | it.depth;
         for (uint32_t x = it.code; x < size; x += 1u << it.depth) table_[level.offset + x] = e;
       } else if (it.depth == level.bits) {
         const Level sub = addTable(it.node, kSubBits);
-        table_[level.offset + it.code] = sub.offset << kIndexShift | kSubTable | sub.bits;
+        table_[level.offset + it.code] = sub.offset << kOffsetShift | kSubTable | sub.bits;
       } else {
         stack.push_back({it.node + 1, it.depth + 1, it.code});
         stack.push_back({it.node + (node & ~kInner), it.depth + 1, it.code | 1u << it.depth});
@@ -155,14 +146,14 @@ void BigTree::buildTables() {
   }
 }
 
-bool BigTree::decodeLong(BitReader& br, uint32_t e, uint32_t& cell) {
+bool BigTree::decodeLong(BitReader& br, uint32_t& e) {
   // Past the end the tables see zero bits; the code is valid if it ends within the data.
   const int64_t left = br.bitsLeft();
   int64_t used = rootBits_;
   br.skip(rootBits_);
   for (;;) {
     const unsigned bits = e & kLenMask;
-    e = table_[(e >> kIndexShift) + br.peek(bits)];
+    e = table_[(e >> kOffsetShift) + br.peek(bits)];
     if (!(e & kSubTable)) {
       used += e & kLenMask;
       if (used > left) {
@@ -170,7 +161,6 @@ bool BigTree::decodeLong(BitReader& br, uint32_t e, uint32_t& cell) {
         return false;
       }
       br.skip(e & kLenMask);
-      cell = e >> kIndexShift;
       return true;
     }
     used += bits;

@@ -1,7 +1,7 @@
-// The 16-bit video trees (MMAP, MCLR, FULL, TYPE) with their three-value cache. Leaves and
-// cache slots are cells of one array: a leaf that is a cache reference is simply the cell of
-// that slot, which decoding keeps up to date. Symbols are decoded through two-level lookup
-// tables (a root table on the first 12 bits, sub-tables of up to 6 bits for longer codes).
+// The 16-bit video trees (MMAP, MCLR, FULL, TYPE) with their three-value cache. A leaf is
+// either a fixed value or a reference to a cache slot. Symbols are decoded through two-level
+// lookup tables (a root table on the first 12 bits, sub-tables of up to 6 bits for longer
+// codes) whose entries carry the leaf itself.
 #pragma once
 
 #include <cstdint>
@@ -25,17 +25,12 @@ class BigTree {
   void makeAbsent();
 
   // Called at the start of every frame's video data.
-  void resetCache() {
-    cells_[last_[0]] = 0;
-    cells_[last_[1]] = 0;
-    cells_[last_[2]] = 0;
-  }
+  void resetCache() { cache_[0] = cache_[1] = cache_[2] = 0; }
 
   // One symbol. False when the bitstream ends inside the code: the reader then stands at the
   // end and the cache is unchanged.
   bool decode(BitReader& br, uint32_t& value) {
     uint32_t e = table_[br.peek(rootBits_)];
-    uint32_t cell;
     if (!(e & kSubTable)) {
       const uint32_t len = e & kLenMask;
       if (static_cast<int64_t>(len) > br.bitsLeft()) {
@@ -43,15 +38,15 @@ class BigTree {
         return false;
       }
       br.skip(len);
-      cell = e >> kIndexShift;
-    } else if (!decodeLong(br, e, cell)) {
+    } else if (!decodeLong(br, e)) {
       return false;
     }
-    uint32_t v = cells_[cell];
-    if (v != cells_[last_[0]]) {
-      cells_[last_[2]] = cells_[last_[1]];
-      cells_[last_[1]] = cells_[last_[0]];
-      cells_[last_[0]] = v;
+    const uint32_t slot = (e >> kSlotShift) & 3;
+    const uint32_t v = slot ? cache_[slot - 1] : e >> kValueShift;
+    if (v != cache_[0]) {
+      cache_[2] = cache_[1];
+      cache_[1] = cache_[0];
+      cache_[0] = v;
     }
     value = v;
     return true;
@@ -60,23 +55,25 @@ class BigTree {
  private:
   // Lookup tables: a root table on the first rootBits_ bits of a code; codes that are longer
   // continue in sub-tables (appended to the same array) on the following bits.
-  // Entry: index << kIndexShift | flags | bits, where a leaf entry has the cell as index and
-  // the code length (from the table's first bit) as bits; a sub-table entry has kSubTable,
-  // the sub-table's offset as index and its width as bits.
+  // A leaf entry is the leaf (value << kValueShift, or cache slot + 1 << kSlotShift) | code
+  // length counted from the table's first bit. A sub-table entry is its offset << kOffsetShift
+  // | kSubTable | its width.
   static constexpr unsigned kRootBits = 12;
   static constexpr unsigned kSubBits = 6;
-  static constexpr unsigned kIndexShift = 6;
   static constexpr uint32_t kSubTable = 1u << 5;
   static constexpr uint32_t kLenMask = kSubTable - 1;
+  static constexpr unsigned kSlotShift = 6;
+  static constexpr unsigned kOffsetShift = 6;
+  static constexpr unsigned kValueShift = 15;  // bit 31 stays free for kInner
   static constexpr uint32_t kInner = 0x80000000u;
 
-  bool decodeLong(BitReader& br, uint32_t entry, uint32_t& cell);
+  bool decodeLong(BitReader& br, uint32_t& entry);
   void buildTables();
 
-  std::vector<uint32_t> nodes_;  // pre-order: inner = kInner | offset of second child; leaf = cell
-  std::vector<uint32_t> cells_;  // one per leaf, then the cache slots no leaf refers to
+  // Pre-order: inner = kInner | offset of the second child; leaf = its table entry bits.
+  std::vector<uint32_t> nodes_;
   std::vector<uint32_t> table_;
-  uint32_t last_[3] = {0, 0, 0};
+  uint32_t cache_[3] = {0, 0, 0};
   unsigned rootBits_ = 0;
 };
 
