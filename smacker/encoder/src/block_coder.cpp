@@ -114,13 +114,12 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur, const s
     if (lossy) {
         const size_t n = std::min<size_t>(colours.size(), 8);
         uint32_t best = ~0u;
-        std::array<uint8_t, 16> best_pix{};
         uint8_t ba = 0, bc = 0;
+        // The pair among the block's most frequent colours that fits best.
         for (size_t i = 0; i < n; ++i)
             for (size_t j = i + 1; j < n; ++j) {
-                Block m = make_mono(colours[i], colours[j]);
-                uint32_t e = error(cur, m.pix);
-                if (e < best) best = e, best_pix = m.pix, ba = colours[i], bc = colours[j];
+                uint32_t e = error(cur, make_mono(colours[i], colours[j]).pix);
+                if (e < best) best = e, ba = colours[i], bc = colours[j];
             }
         if (best <= limit) return make_mono(ba, bc);
         b.kind = kFull;
