@@ -131,7 +131,7 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
 TEST(Movie, CodesLongerThanTheLookupTableDecode) {
   TestMovie m;
   std::vector<uint16_t> types;
-  for (int i = 0; i < 24; ++i) types.push_back(typeValue(3, 0, 100 + i));
+  for (int i = 0; i < 24; ++i) types.push_back(typeValue(3, 0, 0xC0 + i));  // values >= 0x8000
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   TestFrame f;
   f.palette = redGreenPalette();
@@ -140,10 +140,10 @@ TEST(Movie, CodesLongerThanTheLookupTableDecode) {
   m.frames = {f};
   Decoded d = decodeBytes(m.bytes());
   ASSERT_EQ(d.pictures(), 1);
-  EXPECT_EQ(at(d.frames[0], 16, 0, 0), 123);
-  EXPECT_EQ(at(d.frames[0], 16, 4, 3), 113);
-  EXPECT_EQ(at(d.frames[0], 16, 8, 0), 112);
-  EXPECT_EQ(at(d.frames[0], 16, 15, 3), 101);
+  EXPECT_EQ(at(d.frames[0], 16, 0, 0), 0xC0 + 23);
+  EXPECT_EQ(at(d.frames[0], 16, 4, 3), 0xC0 + 13);
+  EXPECT_EQ(at(d.frames[0], 16, 8, 0), 0xC0 + 12);
+  EXPECT_EQ(at(d.frames[0], 16, 15, 3), 0xC0 + 1);
 }
 
 TEST(Movie, FileAndMemoryAndRewindGiveTheSameFrames) {
