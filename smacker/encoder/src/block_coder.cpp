@@ -112,7 +112,7 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur, const s
     }
     if (colours.size() == 2) return make_mono(colours[0], colours[1]);
     if (lossy) {
-        const size_t n = std::min<size_t>(colours.size(), 8);
+        const size_t n = std::min<size_t>(colours.size(), 6);
         uint32_t best = ~0u;
         uint8_t ba = 0, bc = 0;
         // The pair among the block's most frequent colours that fits best.
