@@ -84,6 +84,7 @@ TEST(WavReader, RejectsWhatItCannotUse)
         {wav({1, 3, 22050, 16}, {0, 0, 0, 0, 0, 0}), "3 channels"},
         {wav({1, 1, 0, 16}, {0, 0}), "sample rate 0 Hz"},
         {wav({1, 2, 22050, 16, 2}, {0, 0, 0, 0}), "block alignment"},
+        {wav({1, 2, 22050, 16}, {0, 0}), "no samples"},
     };
     for (const auto& c : cases) {
         try {

@@ -51,6 +51,7 @@ WavSound parse_wav(const std::vector<uint8_t>& file)
             const size_t n = std::min<size_t>(size, available);
             const size_t frame = w.channels * w.bits / 8;
             w.pcm.assign(file.begin() + long(body), file.begin() + long(body + n - n % frame));
+            if (w.pcm.empty()) fail("no samples");
             return w;
         }
         if (size > available) break;

@@ -90,6 +90,7 @@ void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm
     if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
         throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
     pcm.resize(pcm.size() - pcm.size() % format.frame_bytes());
+    if (pcm.empty()) throw std::invalid_argument("sound track without samples");
     tracks_.push_back({format, std::move(pcm)});
 }
 
