@@ -20,7 +20,7 @@ fi
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp "$root"/tests/smacker/regressions/* "$corpus"/ 2>/dev/null || true
+cp "$root"/tests/smacker/regressions/*.smk "$corpus"/ 2>/dev/null || true
 samples=$root/../shared/samples/files
 if [ -d "$samples" ]; then
   cp "$samples"/* "$corpus"/
