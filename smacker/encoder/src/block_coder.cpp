@@ -26,22 +26,31 @@ uint32_t BlockCoder::error(const std::array<uint8_t, 16>& a, const std::array<ui
 namespace {
 
 // Distinct colours of a block, most frequent first.
-std::vector<uint8_t> colours_of(const std::array<uint8_t, 16>& px)
-{
+struct Colours {
     std::array<uint8_t, 16> c{};
+    size_t count = 0;
+    size_t size() const { return count; }
+    uint8_t operator[](size_t i) const { return c[i]; }
+    const uint8_t* begin() const { return c.data(); }
+    const uint8_t* end() const { return c.data() + count; }
+};
+
+Colours colours_of(const std::array<uint8_t, 16>& px)
+{
+    Colours out;
     std::array<int, 16> n{};
-    int count = 0;
     for (uint8_t p : px) {
-        int k = 0;
-        while (k < count && c[k] != p) ++k;
-        if (k == count) c[count++] = p;
+        size_t k = 0;
+        while (k < out.count && out.c[k] != p) ++k;
+        if (k == out.count) out.c[out.count++] = p;
         ++n[k];
     }
-    std::vector<int> order(count);
-    for (int k = 0; k < count; ++k) order[k] = k;
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return n[a] > n[b]; });
-    std::vector<uint8_t> out;
-    for (int k : order) out.push_back(c[k]);
+    // Insertion sort by count, stable: at most 16 entries.
+    for (size_t i = 1; i < out.count; ++i)
+        for (size_t k = i; k > 0 && n[k] > n[k - 1]; --k) {
+            std::swap(n[k], n[k - 1]);
+            std::swap(out.c[k], out.c[k - 1]);
+        }
     return out;
 }
 
@@ -73,7 +82,7 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur, const s
         b.pix = old;
         return b;
     }
-    const std::vector<uint8_t> colours = colours_of(cur);
+    const Colours colours = colours_of(cur);
     auto make_solid = [&](uint8_t c) {
         b.kind = kSolid;
         b.solid = c;
