@@ -53,9 +53,6 @@ typedef struct tagLOGPALETTE {
   PALETTEENTRY palPalEntry[1];
 } LOGPALETTE, *LPLOGPALETTE;
 
-#define PC_RESERVED 0x01
-#define PC_EXPLICIT 0x02
-#define PC_NOCOLLAPSE 0x04
 
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
@@ -97,7 +94,6 @@ typedef struct tagBITMAPINFO {
 
 #define BI_RGB 0L
 #define DIB_RGB_COLORS 0
-#define DIB_PAL_COLORS 1
 #define SRCCOPY 0x00CC0020
 #define GDI_ERROR (0xFFFFFFFFL)
 

@@ -37,25 +37,18 @@ typedef struct tagPAINTSTRUCT {
   BYTE rgbReserved[32];
 } PAINTSTRUCT, *LPPAINTSTRUCT;
 
-#define CS_VREDRAW 0x0001
-#define CS_HREDRAW 0x0002
 #define CS_NOCLOSE 0x0200
 
 #define WS_POPUP 0x80000000L
-#define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
 #define WS_CAPTION 0x00C00000L
-#define WS_BORDER 0x00800000L
-#define WS_DLGFRAME 0x00400000L
-#define WS_SYSMENU 0x00080000L
 #define WS_EX_TOPMOST 0x00000008L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
 
 #define CW_USEDEFAULT ((int)0x80000000)
 
-#define WM_NULL 0x0000
 #define WM_CREATE 0x0001
 #define WM_DESTROY 0x0002
 #define WM_MOVE 0x0003
@@ -69,7 +62,6 @@ typedef struct tagPAINTSTRUCT {
 #define WM_QUIT 0x0012
 #define WM_ERASEBKGND 0x0014
 #define WM_SHOWWINDOW 0x0018
-#define WM_ACTIVATEAPP 0x001C
 #define WM_MOUSEACTIVATE 0x0021
 #define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
@@ -80,8 +72,6 @@ typedef struct tagPAINTSTRUCT {
 #define WM_SYSCHAR 0x0106
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
-#define WM_SYSCOMMAND 0x0112
-#define WM_TIMER 0x0113
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
@@ -103,7 +93,6 @@ typedef struct tagPAINTSTRUCT {
 #define MK_LBUTTON 0x0001
 #define MK_RBUTTON 0x0002
 #define MK_SHIFT 0x0004
-#define MK_CONTROL 0x0008
 #define MK_MBUTTON 0x0010
 
 #define VK_BACK 0x08
@@ -129,7 +118,6 @@ typedef struct tagPAINTSTRUCT {
 #define SWP_NOACTIVATE 0x0010
 #define SWP_SHOWWINDOW 0x0040
 #define SWP_HIDEWINDOW 0x0080
-#define HWND_TOP ((HWND)0)
 
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
@@ -178,7 +166,6 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
                             HINSTANCE instance, LPVOID param);
 BOOL WINAPI DestroyWindow(HWND window);
 BOOL WINAPI IsWindow(HWND window);
-BOOL WINAPI IsWindowVisible(HWND window);
 BOOL WINAPI ShowWindow(HWND window, int command);
 BOOL WINAPI EnableWindow(HWND window, BOOL enable);
 BOOL WINAPI IsWindowEnabled(HWND window);
@@ -186,18 +173,13 @@ BOOL WINAPI SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, in
 BOOL WINAPI GetWindowRect(HWND window, LPRECT rect);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
 HWND WINAPI GetDesktopWindow(void);
-LONG WINAPI GetWindowLongA(HWND window, int index);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND window, int index);
 LONG_PTR WINAPI SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LRESULT WINAPI DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam,
-                               LPARAM lParam);
 int WINAPI GetSystemMetrics(int index);
-
 
 // Activation, focus and capture.
 HWND WINAPI GetActiveWindow(void);
-HWND WINAPI SetActiveWindow(HWND window);
 HWND WINAPI GetFocus(void);
 HWND WINAPI SetFocus(HWND window);
 HWND WINAPI GetCapture(void);
@@ -222,17 +204,11 @@ BOOL WINAPI EndPaint(HWND window, const PAINTSTRUCT* paint);
 BOOL WINAPI GetUpdateRect(HWND window, LPRECT rect, BOOL erase);
 BOOL WINAPI InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL WINAPI ValidateRect(HWND window, const RECT* rect);
-BOOL WINAPI UpdateWindow(HWND window);
 int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 
 // Rectangles.
 BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom);
-BOOL WINAPI SetRectEmpty(LPRECT rect);
-BOOL WINAPI IsRectEmpty(const RECT* rect);
 BOOL WINAPI PtInRect(const RECT* rect, POINT point);
-BOOL WINAPI IntersectRect(LPRECT result, const RECT* a, const RECT* b);
-BOOL WINAPI UnionRect(LPRECT result, const RECT* a, const RECT* b);
-BOOL WINAPI OffsetRect(LPRECT rect, int dx, int dy);
 
 // Dialogs.
 INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner,

@@ -56,13 +56,6 @@ void WindowGone(const Window& window) {
 
 HWND WINAPI GetActiveWindow(void) { return win32::g_active; }
 
-HWND WINAPI SetActiveWindow(HWND handle) {
-  HWND previous = win32::g_active;
-  win32::Window* w = win32::FindWindow(handle);
-  if (w) win32::ActivateWindow(*w, WA_ACTIVE);
-  return previous;
-}
-
 HWND WINAPI GetFocus(void) { return win32::g_focus; }
 
 HWND WINAPI SetFocus(HWND handle) {

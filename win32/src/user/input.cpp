@@ -31,14 +31,15 @@ bool MouseMessage(const InputEvent& e, MSG& msg) {
   Window* target = FindWindow(GetCapture());
   if (!target) target = WindowAtPoint(point);
   if (!target || (target->style & WS_DISABLED)) return false;
-  if (e.kind == InputEvent::Kind::kButtonDown && GetActiveWindow() != target->handle) {
-    LRESULT answer = SendMessageA(target->handle, WM_MOUSEACTIVATE,
-                                  reinterpret_cast<WPARAM>(target->handle),
+  HWND handle = target->handle;
+  if (e.kind == InputEvent::Kind::kButtonDown && GetActiveWindow() != handle) {
+    // The window may go away while it hears about the click: look it up again each time.
+    LRESULT answer = SendMessageA(handle, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(handle),
                                   MAKELPARAM(1, kButtonDown[e.button]));
-    if (answer != MA_NOACTIVATE && FindWindow(target->handle)) {
+    if (answer != MA_NOACTIVATE && (target = FindWindow(handle))) {
       ActivateWindow(*target, WA_CLICKACTIVE);
     }
-    if (!FindWindow(target->handle)) return false;
+    if (!(target = FindWindow(handle))) return false;
   }
   msg.hwnd = target->handle;
   switch (e.kind) {

@@ -112,11 +112,6 @@ void WINAPI PostQuitMessage(int exitCode) {
   win32::g_quitCode = exitCode;
 }
 
-LRESULT WINAPI CallWindowProcA(WNDPROC proc, HWND window, UINT message, WPARAM wParam,
-                               LPARAM lParam) {
-  return proc ? proc(window, message, wParam, lParam) : 0;
-}
-
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   win32::Window* w = win32::FindWindow(window);
   if (!w || !w->proc) return 0;

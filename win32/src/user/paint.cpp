@@ -116,9 +116,3 @@ BOOL WINAPI ValidateRect(HWND window, const RECT* rect) {
   return TRUE;
 }
 
-BOOL WINAPI UpdateWindow(HWND window) {
-  Window* w = FindWindow(window);
-  if (!w) return FALSE;
-  if ((w->style & WS_VISIBLE) && !w->update.Empty()) SendMessageA(window, WM_PAINT, 0, 0);
-  return TRUE;
-}

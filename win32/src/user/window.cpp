@@ -215,17 +215,15 @@ BOOL WINAPI DestroyWindow(HWND handle) {
 
 BOOL WINAPI IsWindow(HWND handle) { return FindWindow(handle) != nullptr; }
 
-BOOL WINAPI IsWindowVisible(HWND handle) {
-  Window* w = FindWindow(handle);
-  return w && win32::Visible(*w);
-}
-
 BOOL WINAPI ShowWindow(HWND handle, int command) {
   Window* w = FindWindow(handle);
   if (!w) return FALSE;
   BOOL was = win32::Visible(*w);
   bool show = command != SW_HIDE;
-  if (show && !was) SendMessageA(handle, WM_SHOWWINDOW, TRUE, 0);
+  if (show && !was) {
+    SendMessageA(handle, WM_SHOWWINDOW, TRUE, 0);
+    if (!(w = FindWindow(handle))) return was;
+  }
   win32::SetVisible(*w, show);
   if (show && !(w->style & WS_DISABLED)) win32::ActivateWindow(*w, WA_ACTIVE);
   return was;
@@ -324,10 +322,6 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
   LONG_PTR value;
   std::memcpy(&value, w->extra.data() + index, sizeof value);
   return value;
-}
-
-LONG WINAPI GetWindowLongA(HWND handle, int index) {
-  return static_cast<LONG>(GetWindowLongPtrA(handle, index));
 }
 
 LONG_PTR WINAPI SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
