@@ -197,28 +197,20 @@ Movie::Movie(Movie&&) noexcept = default;
 Movie& Movie::operator=(Movie&&) noexcept = default;
 Movie::~Movie() = default;
 
-Result<Movie> Movie::open(const std::string& path) {
-  auto source = detail::openFileSource(path);
+Result<Movie> Movie::openSource(std::unique_ptr<detail::Source> source) {
   if (!source) return openError(ErrorKind::Io, Part::File, "cannot open the file", 0);
-  auto impl = std::make_unique<Impl>();
+  std::unique_ptr<Impl> impl(new (std::nothrow) Impl());
+  if (!impl) return openError(ErrorKind::TooLarge, Part::File, "not enough memory for the movie", 0);
   impl->source = std::move(source);
   if (Status s = impl->load(); !s) return s.error();
   return Movie(std::move(impl));
 }
 
-Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) {
-  auto impl = std::make_unique<Impl>();
-  impl->source = detail::memorySource(bytes);
-  if (Status s = impl->load(); !s) return s.error();
-  return Movie(std::move(impl));
-}
+Result<Movie> Movie::open(const std::string& path) { return openSource(detail::openFileSource(path)); }
 
-Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) {
-  auto impl = std::make_unique<Impl>();
-  impl->source = detail::ownedMemorySource(std::move(bytes));
-  if (Status s = impl->load(); !s) return s.error();
-  return Movie(std::move(impl));
-}
+Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) { return openSource(detail::memorySource(bytes)); }
+
+Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) { return openSource(detail::ownedMemorySource(std::move(bytes))); }
 
 const Header& Movie::header() const { return impl_->header; }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace smk::detail {
 
@@ -85,13 +86,19 @@ std::unique_ptr<Source> openFileSource(const std::string& path) {
     std::fclose(f);
     return nullptr;
   }
-  return std::make_unique<FileSource>(f, static_cast<uint64_t>(size));
+  std::unique_ptr<Source> source(new (std::nothrow) FileSource(f, static_cast<uint64_t>(size)));
+  if (!source) std::fclose(f);
+  return source;
 }
 
-std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes) { return std::make_unique<MemorySource>(bytes); }
+std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes) {
+  return std::unique_ptr<Source>(new (std::nothrow) MemorySource(bytes));
+}
 
 }  // namespace smk::detail
 
 namespace smk::detail {
-std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes) { return std::make_unique<OwnedMemorySource>(std::move(bytes)); }
+std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes) {
+  return std::unique_ptr<Source>(new (std::nothrow) OwnedMemorySource(std::move(bytes)));
+}
 }  // namespace smk::detail

@@ -20,7 +20,7 @@ class Source {
   virtual size_t read(uint64_t offset, uint8_t* dst, size_t n) = 0;
 };
 
-// nullptr when the file cannot be opened or its size determined.
+// nullptr when the file cannot be opened or its size determined (or memory runs out).
 std::unique_ptr<Source> openFileSource(const std::string& path);
 std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes);
 std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes);

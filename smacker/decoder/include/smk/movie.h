@@ -31,6 +31,10 @@
 
 namespace smk {
 
+namespace detail {
+class Source;
+}
+
 struct Rgb {
   uint8_t r, g, b;
   bool operator==(const Rgb&) const = default;
@@ -52,7 +56,9 @@ struct Rect {
 
 struct Frame {
   uint32_t index = 0;              // 0 .. storedFrames-1 (the ring frame is the last)
-  bool hasPicture = false;         // false: keep showing the previous picture
+  // false: keep showing the previous picture. The picture buffer may already hold some blocks
+  // of this frame (they show through later SKIP blocks, as in FFmpeg): do not draw from it.
+  bool hasPicture = false;
   bool paletteChanged = false;     // the frame carried a palette chunk: redraw everything
   Picture picture;                 // the picture buffer (valid until the next call)
   const Palette* palette = nullptr;
@@ -97,6 +103,7 @@ class Movie {
  private:
   struct Impl;
   explicit Movie(std::unique_ptr<Impl> impl);
+  static Result<Movie> openSource(std::unique_ptr<detail::Source> source);
   std::unique_ptr<Impl> impl_;
 };
 
