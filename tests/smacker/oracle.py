@@ -2,7 +2,7 @@
 """Decodes Smacker movies with smkdec and with ffmpeg and compares the outputs byte for byte:
 every RGB24 frame (so the frame count too) and every audio track.
 
-  oracle.py SMKDEC --samples DIR
+  oracle.py SMKDEC --samples DIR [--expect FRAMES:TRACKS]
   oracle.py SMKDEC --smkgen DIR --seeds FIRST:LAST [--sig SMK2|SMK4] [--corrupt]
 
 Exits 0 when everything matches, 1 on a mismatch, 77 (skip) when the input folder is absent.
@@ -94,6 +94,7 @@ def main():
     ap.add_argument("--sig")
     ap.add_argument("--corrupt", action="store_true")
     ap.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    ap.add_argument("--expect", help="FRAMES:TRACKS that must have been compared")
     a = ap.parse_args()
 
     with tempfile.TemporaryDirectory() as tmp:
@@ -129,6 +130,9 @@ def main():
             print("MISMATCH %s: %s" % (os.path.basename(path), p))
         failed += bool(problems)
     print("%d movies, %d frames, %d audio tracks compared with ffmpeg; %d differ" % (len(paths), frames, tracks, failed))
+    if a.expect and a.expect != "%d:%d" % (frames, tracks):
+        print("expected %s frames:tracks" % a.expect)
+        return 1
     return 1 if failed else 0
 
 
