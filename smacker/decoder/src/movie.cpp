@@ -52,7 +52,7 @@ struct Movie::Impl {
     video.reset();
   }
   // Reads the audio chunks of the frame; false when the frame chunk's layout is broken.
-  bool readAudio(uint32_t index, uint8_t type, size_t& p, size_t length, size_t available, bool truncated);
+  bool readAudio(uint8_t type, size_t& p, size_t length, size_t available, bool truncated);
   void setDamage(ErrorKind kind, Part part, const char* message, uint64_t offset, int track = -1) {
     if (!frame.damage) frame.damage = Error{kind, part, message, offset, frame.index, track};
   }
@@ -110,7 +110,7 @@ Status Movie::Impl::load() {
   return {};
 }
 
-bool Movie::Impl::readAudio(uint32_t index, uint8_t type, size_t& p, size_t length, size_t available, bool truncated) {
+bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t available, bool truncated) {
   for (int k = 0; k < limits::kAudioTracks; ++k) {
     if (!(type & (2u << k))) continue;
     const uint64_t at = nextOffset - length + p;
@@ -141,7 +141,6 @@ bool Movie::Impl::readAudio(uint32_t index, uint8_t type, size_t& p, size_t leng
     }
     p += chunkLength;
   }
-  (void)index;
   return true;
 }
 
@@ -174,7 +173,7 @@ const Frame* Movie::Impl::decodeNext() {
     frame.paletteChanged = true;
     p = paletteBytes;
   }
-  if (!readAudio(index, type, p, length, available, truncated)) {
+  if (!readAudio(type, p, length, available, truncated)) {
     frame.layoutBroken = true;
     return &frame;
   }
