@@ -147,6 +147,18 @@ TEST(SelectorPanel, ReleaseAwayFromThePressedButtonIssuesNoCommand) {
   }
 }
 
+TEST(SelectorPanel, ASecondPressMovesTheHeldButton) {
+  // Button 1 keeps its pressed look until the next paint; the release over 2 is channel 2's.
+  DiscRun run("E:\\\\X", {"ZOVA1A.SMK", "ZOVA1B.SMK"});
+  std::vector<Placed> both = Panel(k640, 1);
+  both[2].bitmap = kPressed[2];
+  scenario::Result r = run.Go("down " + Center(1) + "\ndown " + Center(2) + "\n" + run.Shot("both.png") +
+                              "up " + Center(2) + "\nmsgbox ok\n" + ClickQuit("640x480"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(run.Compare("both.png", scenario::Compose(640, 480, both)), "");
+  EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt("E:")});
+}
+
 TEST(SelectorPanel, EnterIsChannelOneAndEscChannelTwo) {
   // Channel 1's movies are on the disc and channel 2's are not: only channel 2 prompts.
   struct Case {

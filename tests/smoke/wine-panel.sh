@@ -1,7 +1,8 @@
 #!/bin/sh
 # channels.exe under Wine in a virtual X server (640x480, 24 bits) shows the same panel,
-# pixel for pixel, as a headless run of the Linux build; a real click on QUIT ends it with
-# exit code 0.
+# pixel for pixel, as a headless run of the Linux build, also while channel 3 is held down;
+# its release brings the disc prompt, Enter closes it, and a real click on QUIT ends the
+# program with exit code 0.
 # Usage: tests/smoke/wine-panel.sh CHANNELS_EXE LINUX_CHANNELS [output folder]
 set -eu
 
@@ -18,7 +19,8 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Kulvo\Corvale 2000\Windows]
 "Last Color Depth"=dword:00000020
 REG
-printf 'screenshot %s\nclick 320 310\n' "$out/headless.png" > "$out/script.txt"
+printf 'screenshot %s\ndown 285 240\nscreenshot %s\nup 285 240\nmsgbox ok\nclick 320 310\n' \
+  "$out/headless.png" "$out/headless-pressed.png" > "$out/script.txt"
 CHANNELS_BACKEND=headless CHANNELS_SCREEN=640x480x32 CHANNELS_SCRIPT="$out/script.txt" \
   CHANNELS_REGISTRY="$out/headless.reg" "$linux"
 
@@ -40,15 +42,30 @@ export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="msco
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Kulvo\Corvale 2000\Windows' /v 'Last Color Depth' /t REG_DWORD /d 32 /f >/dev/null 2>&1
 
+failed=0
+same() {  # picture expected what
+  differing=$(compare -metric AE "$1" "$2" "$1.difference.png" 2>&1 || true)
+  echo "$3: $differing pixels differ from the headless run"
+  [ "$differing" = "0" ] || failed=1
+}
+
 wine "$exe" &
 pid=$!
 sleep 6
 import -window root "$out/wine.png"
-differing=$(compare -metric AE "$out/wine.png" "$out/headless.png" "$out/difference.png" 2>&1 || true)
-echo "pixels that differ from the headless run: $differing"
+same "$out/wine.png" "$out/headless.png" "panel"
+xdotool mousemove 285 240 mousedown 1
+sleep 1
+import -window root "$out/wine-pressed.png"
+same "$out/wine-pressed.png" "$out/headless-pressed.png" "channel 3 held down"
+xdotool mouseup 1
+sleep 2
+import -window root "$out/wine-prompt.png"
+xdotool key Return
+sleep 1
 
 xdotool mousemove 320 310 click 1
 status=0
 wait "$pid" || status=$?
 echo "exit code after QUIT: $status"
-[ "$differing" = "0" ] && [ "$status" -eq 0 ]
+[ "$failed" -eq 0 ] && [ "$status" -eq 0 ]
