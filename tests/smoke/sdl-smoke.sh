@@ -8,6 +8,7 @@ set -eu
 channels=$1
 out=${2:-$(pwd)/sdl-smoke}
 mkdir -p "$out/disc"
+rm -f "$out/log.jsonl"
 
 cat > "$out/registry.reg" <<'REG'
 REGEDIT4
@@ -50,14 +51,25 @@ same() {  # picture expected what
   [ "$differing" = "0" ] || failed=1
 }
 
-sleep 3
+# Waits up to ten seconds for a condition.
+wait_for() {
+  tries=0
+  until eval "$1"; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || { echo "gave up waiting for: $1"; return 1; }
+    sleep 0.1
+  done
+}
+
+wait_for 'xdotool search --name "Corvale 2000" >/dev/null 2>&1'
+sleep 1
 import -window root "$out/panel.png"
 same "$out/panel.png" "$out/headless-panel.png" "panel"
 xdotool mousemove 285 170 click 1
+wait_for 'grep -q "\"ev\":\"msgbox\"" "$out/log.jsonl" 2>/dev/null' || failed=1
 sleep 1
 import -window root "$out/prompt.png"
 same "$out/prompt.png" "$out/headless-prompt.png" "disc prompt"
-grep -q '"ev":"msgbox"' "$out/log.jsonl" || { echo "no prompt in the log"; failed=1; }
 xdotool key Return
 sleep 1
 xdotool mousemove 320 310 click 1
