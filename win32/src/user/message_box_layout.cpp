@@ -59,7 +59,8 @@ MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string&
                                   int lineHeight) {
   const int margin = 12;
   MessageBoxLayout box;
-  int maxTextWidth = std::max(120, screenWidth * 5 / 8 - 2 * margin - kIconSize);
+  // Wine wraps message texts at about 300 pixels on a 640-pixel screen, icon or not.
+  int maxTextWidth = std::max(120, screenWidth * 15 / 32);
   box.lines = WrapText(text, maxTextWidth, width);
   int textWidth = 0;
   for (const std::string& line : box.lines) textWidth = std::max(textWidth, width(line));
