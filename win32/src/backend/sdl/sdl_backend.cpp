@@ -7,6 +7,23 @@
 
 namespace win32 {
 
+namespace {
+
+// The display the user is at: the one under the mouse pointer, else the first.
+int CurrentDisplay() {
+  int x = 0;
+  int y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  SDL_Point pointer{x, y};
+  for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&pointer, &bounds)) return i;
+  }
+  return 0;
+}
+
+}  // namespace
+
 SdlBackend::SdlBackend() {
   video_ = SDL_Init(SDL_INIT_VIDEO) == 0;
   if (!video_) std::fprintf(stderr, "channels: no display: %s\n", SDL_GetError());
@@ -22,7 +39,7 @@ SdlBackend::~SdlBackend() {
 ScreenMode SdlBackend::DesktopMode() {
   ScreenMode mode;
   SDL_DisplayMode desktop;
-  if (video_ && SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+  if (video_ && SDL_GetDesktopDisplayMode(CurrentDisplay(), &desktop) == 0) {
     mode.width = desktop.w;
     mode.height = desktop.h;
   }
@@ -32,8 +49,9 @@ ScreenMode SdlBackend::DesktopMode() {
 void SdlBackend::Open() {
   if (window_ || !video_) return;
   const Screen& screen = CurrentScreen();
-  window_ = SDL_CreateWindow("Corvale 2000", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             screen.width(), screen.height(),
+  int display = CurrentDisplay();
+  window_ = SDL_CreateWindow("Corvale 2000", SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                             SDL_WINDOWPOS_CENTERED_DISPLAY(display), screen.width(), screen.height(),
                              SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (renderer_) {
