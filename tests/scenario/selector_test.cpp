@@ -217,4 +217,14 @@ TEST(SelectorPanel, PanelStaysUsableWhileThePromptIsOpen) {
   EXPECT_EQ(run.Compare("after.png", scenario::Compose(640, 480, Panel(k640))), "");
 }
 
+TEST(SelectorPanel, EnterAfterAClickOnThePanelIsAPlainKey) {
+  // With the prompt open, the panel's keys go through the prompt's loop, which has no
+  // dialog handling for the panel: Enter is no command there, so nothing is asked again.
+  DiscRun run;
+  scenario::Result r = run.Go("click " + Center(1) + "\nclick 20 20\nkey Return\nmsgbox ok\n" +
+                              ClickQuit("640x480"));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt("E:")});
+}
+
 }  // namespace
