@@ -1,5 +1,7 @@
 // Mouse capture: SetCapture returns the previous holder, the window losing the capture is
-// told who takes it, and destroying the holder ends the capture.
+// told who takes it, destroying the holder ends the capture, and while a window holds it a
+// click over another window of the program goes to the holder, in the holder's client
+// coordinates. Needs one click from outside, at (150, 50).
 #include "check.h"
 
 using conformance::Check;
@@ -36,6 +38,18 @@ int main() {
   Check(GetCapture() == nullptr, "destroying the holder ends the capture");
   Check(SetCapture(second) == nullptr, "so the next SetCapture has no previous holder");
   ReleaseCapture();
+
+  // The click lands on `second`, at (150, 50) of the screen, while `third` holds the capture.
+  HWND third = conformance::MakeWindow("CaptureThird", Proc, 0, 0, 100, 100);
+  conformance::Drain();
+  SetCapture(third);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_LBUTTONDOWN) DispatchMessageA(&msg);
+  Check(msg.hwnd == third, "the click goes to the window holding the capture");
+  Check(static_cast<short>(LOWORD(msg.lParam)) == 150 && static_cast<short>(HIWORD(msg.lParam)) == 50,
+        "at the point in the holder's client coordinates");
+  ReleaseCapture();
+  DestroyWindow(third);
   DestroyWindow(second);
   return conformance::Finish("capture");
 }

@@ -43,12 +43,13 @@ start_x 24
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 failed=0
-run() {  # program [key to press once it waits]
+run() {  # program [xdotool command to give it once it waits]
   if [ $# -gt 1 ]; then
     wine "$out/$1.exe" > "$out/$1.out" 2>&1 &
     pid=$!
     sleep 3
-    xdotool key "$2"
+    # shellcheck disable=SC2086
+    xdotool $2
     wait "$pid" && status=0 || status=$?
   else
     wine "$out/$1.exe" > "$out/$1.out" 2>&1 && status=0 || status=$?
@@ -60,8 +61,9 @@ run() {  # program [key to press once it waits]
   fi
 }
 
-run queue_order a
-for p in paint_update capture dialog_keys message_box_loop registry_create palette_realize; do
+run queue_order "key a"
+run capture "mousemove 150 50 click 1"
+for p in paint_update dialog_keys message_box_loop registry_create palette_realize; do
   run "$p"
 done
 
