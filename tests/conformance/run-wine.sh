@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/conformance-wine}
 mkdir -p "$out"
+out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
 programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize"
 
 # The program's own resources: dialog_keys uses its dialog template 30722.

@@ -8,6 +8,7 @@ set -eu
 channels=$1
 out=${2:-$(pwd)/sdl-smoke}
 mkdir -p "$out/disc"
+out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
 rm -f "$out/log.jsonl"
 
 cat > "$out/registry.reg" <<'REG'

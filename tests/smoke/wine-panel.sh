@@ -10,6 +10,7 @@ exe=$1
 linux=$2
 out=${3:-$(pwd)/wine-panel}
 mkdir -p "$out"
+out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
 
 # The picture the Linux build shows at the same size, with the colour depth already warned
 # about so that no warning covers the panel.
