@@ -1,4 +1,5 @@
 #include "dib_file.h"
+#include "little_endian.h"
 
 #include <fstream>
 #include <iterator>
@@ -14,16 +15,6 @@ constexpr uint32_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + 256 * 4;
 constexpr int kMaxSide = 4096;
 
 uint32_t rowStride(int width) { return (static_cast<uint32_t>(width) + 3) & ~3u; }
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
 
 uint32_t get(const std::vector<uint8_t>& in, std::size_t at, int bytes) {
   uint32_t v = 0;

@@ -1,4 +1,5 @@
 #include "icon_art.h"
+#include "little_endian.h"
 
 #include <array>
 #include <cstddef>
@@ -86,16 +87,6 @@ int colourIndex(char letter) {
   for (std::size_t i = 0; i < kColours.size(); ++i)
     if (kColours[i].letter == letter) return static_cast<int>(i);
   throw std::logic_error(std::string("icon map uses unknown colour '") + letter + "'");
-}
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
 }
 
 // One icon image: header (height doubled for the two masks), colours, 4-bit picture bottom row
