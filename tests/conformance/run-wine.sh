@@ -28,18 +28,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts a virtual X server of the given depth and sets DISPLAY to it.
-start_x() {
-  rm -f "$out/display-$1"
-  Xvfb -displayfd 3 -screen 0 "640x480x$1" -nolisten tcp 3>"$out/display-$1" 2>/dev/null &
-  xvfb_pids="$xvfb_pids $!"
-  while [ ! -s "$out/display-$1" ]; do sleep 0.1; done
-  DISPLAY=:$(cat "$out/display-$1")
-  export DISPLAY
-}
+. "$root/tests/smoke/virtual_display.sh"
 
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-start_x 24
+start_virtual_display 24 "$out/display-24"
 # Without a window manager, unmanaged windows behave as on a plain Windows desktop.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
@@ -70,7 +62,7 @@ done
 
 # At 8 bits Wine offers a palette display.
 wineserver -w
-start_x 8
+start_virtual_display 8 "$out/display-8"
 run palette_realize
 
 exit $failed

@@ -29,18 +29,15 @@ printf 'screenshot %s\nclick 285 170\nscreenshot %s\nkey Return\nclick 320 310\n
 CHANNELS_BACKEND=headless CHANNELS_SCREEN=640x480x32 CHANNELS_SCRIPT="$out/script.txt" \
   CHANNELS_REGISTRY="$out/headless.reg" "$channels"
 
-xvfb_pid=""
+xvfb_pids=""
+. "$(dirname "$0")/virtual_display.sh"
 pid=""
 cleanup() {
   [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  for x in $xvfb_pids; do kill "$x" 2>/dev/null || true; done
 }
 trap cleanup EXIT
-rm -f "$out/display"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
-xvfb_pid=$!
-while [ ! -s "$out/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$out/display")
+start_virtual_display 24 "$out/display"
 
 CHANNELS_BACKEND=sdl CHANNELS_REGISTRY="$out/registry.reg" CHANNELS_LOG="$out/log.jsonl" \
   SDL_AUDIODRIVER=dummy "$channels" &

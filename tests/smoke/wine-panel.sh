@@ -26,19 +26,16 @@ CHANNELS_BACKEND=headless CHANNELS_SCREEN=640x480x32 CHANNELS_SCRIPT="$out/scrip
   CHANNELS_REGISTRY="$out/headless.reg" "$linux"
 
 prefix=$(mktemp -d)
-xvfb_pid=""
+xvfb_pids=""
+. "$(dirname "$0")/virtual_display.sh"
 cleanup() {
   WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  for x in $xvfb_pids; do kill "$x" 2>/dev/null || true; done
   rm -rf "$prefix"
 }
 trap cleanup EXIT
 
-rm -f "$out/display"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$out/display" 2>/dev/null &
-xvfb_pid=$!
-while [ ! -s "$out/display" ]; do sleep 0.1; done
-export DISPLAY=:$(cat "$out/display")
+start_virtual_display 24 "$out/display"
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Kulvo\Corvale 2000\Windows' /v 'Last Color Depth' /t REG_DWORD /d 32 /f >/dev/null 2>&1
