@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   unsigned sum = 0;
   while (const smk::Frame* f = movie->decodeNextFrame()) {
     // Touch what a player reads, so a bad span or pointer shows up here.
-    if (f->hasPicture && f->picture.height > 0) sum += f->picture.pixels[(f->picture.height - 1) * f->picture.pitch + f->picture.width - 1];
+    if (f->hasPicture && f->picture.height > 0)
+      sum += f->picture.pixels[(f->picture.height - 1) * f->picture.pitch + f->picture.width - 1];
     for (const smk::Rect& r : f->rects) sum += r.width;
     for (const auto& samples : f->audio)
       if (!samples.empty()) sum += samples.back();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config python3 git file
-  clang libclang-rt-14-dev llvm
+  clang clang-format libclang-rt-14-dev llvm
   libgtest-dev libgmock-dev
   libsdl2-dev libpng-dev libfreetype-dev fonts-dejavu-core
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686

@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
+echo "== House format"
+bash scripts/check-format.sh
+
 echo "== Windows build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32

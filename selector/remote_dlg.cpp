@@ -67,9 +67,9 @@ BOOL CRemoteDlg::OnInitDialog() {
 void CRemoteDlg::BlitButtonImage(CDC* dc, const BYTE* image, const CRect& rect) {
   // The pictures are part of the program; one that is missing is simply not drawn.
   if (!image) return;
-  ::StretchDIBits(dc->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0,
-                  rect.Width(), rect.Height(), image + kPixelsOffset,
-                  reinterpret_cast<const BITMAPINFO*>(image), DIB_RGB_COLORS, SRCCOPY);
+  ::StretchDIBits(dc->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, rect.Width(),
+                  rect.Height(), image + kPixelsOffset, reinterpret_cast<const BITMAPINFO*>(image),
+                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 void CRemoteDlg::DrawButtonImage(const BYTE* image, const CRect& rect) {

@@ -72,7 +72,9 @@ Times decodeOurs(const std::string& path, long passes, long& pictures) {
 // Runs ffmpeg with its output discarded; CPU time from the child's resource usage.
 Times runFfmpeg(const std::string& path, long loops, bool& ok) {
   const std::string loopArg = std::to_string(loops - 1);
-  std::vector<std::string> args = {"ffmpeg", "-nostdin", "-v", "error", "-threads", "1", "-stream_loop", loopArg, "-i", path, "-map", "0", "-f", "null", "-"};
+  std::vector<std::string> args = {"ffmpeg",       "-nostdin", "-v", "error", "-threads", "1",
+                                   "-stream_loop", loopArg,    "-i", path,    "-map",     "0",
+                                   "-f",           "null",     "-"};
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -122,7 +124,8 @@ int main(int argc, char** argv) {
   }
   std::vector<std::string> files;
   std::error_code ec;
-  for (const auto& e : std::filesystem::directory_iterator(dir, ec)) files.push_back(e.path().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir, ec))
+    files.push_back(e.path().string());
   if (ec || files.empty()) {
     std::fprintf(stderr, "smkbench: no movies in %s\n", dir.c_str());
     return 1;
@@ -160,14 +163,20 @@ int main(int argc, char** argv) {
     theirsWall += median(tw);
     allFrames += frames;
     if (ffmpegOk)
-      std::printf("%-34s %7ld %11.0f %11.0f %7.2f\n", std::filesystem::path(path).filename().c_str(), frames, frames / o, frames / t, t / o);
+      std::printf("%-34s %7ld %11.0f %11.0f %7.2f\n",
+                  std::filesystem::path(path).filename().c_str(), frames, frames / o, frames / t,
+                  t / o);
     else
-      std::printf("%-34s %7ld %11.0f %11s %7s\n", std::filesystem::path(path).filename().c_str(), frames, frames / o, "-", "-");
+      std::printf("%-34s %7ld %11.0f %11s %7s\n", std::filesystem::path(path).filename().c_str(),
+                  frames, frames / o, "-", "-");
   }
-  std::printf("\nall movies: %ld frames; ours %.0f fps (CPU), %.0f fps (wall)\n", allFrames, allFrames / oursCpu, allFrames / oursWall);
+  std::printf("\nall movies: %ld frames; ours %.0f fps (CPU), %.0f fps (wall)\n", allFrames,
+              allFrames / oursCpu, allFrames / oursWall);
   if (withFfmpeg && theirsCpu > 0) {
-    std::printf("ffmpeg:     %.0f fps (CPU), %.0f fps (wall)\n", allFrames / theirsCpu, allFrames / theirsWall);
-    std::printf("ratio ours/ffmpeg: %.2f (CPU), %.2f (wall)\n", theirsCpu / oursCpu, theirsWall / oursWall);
+    std::printf("ffmpeg:     %.0f fps (CPU), %.0f fps (wall)\n", allFrames / theirsCpu,
+                allFrames / theirsWall);
+    std::printf("ratio ours/ffmpeg: %.2f (CPU), %.2f (wall)\n", theirsCpu / oursCpu,
+                theirsWall / oursWall);
   }
   return 0;
 }

@@ -9,8 +9,8 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 
 INT_PTR CDialog::DoModal() {
   HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-  INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCE(m_nIDTemplate),
-                                     parent, DialogProc, reinterpret_cast<LPARAM>(this));
+  INT_PTR result = ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCE(m_nIDTemplate), parent,
+                                     DialogProc, reinterpret_cast<LPARAM>(this));
   m_hWnd = nullptr;
   return result;
 }

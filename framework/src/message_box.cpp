@@ -7,8 +7,12 @@ int AfxMessageBox(LPCTSTR text, UINT type, UINT) {
   if ((type & MB_ICONMASK) == 0) {
     switch (type & MB_TYPEMASK) {
       case MB_OK:
-      case MB_OKCANCEL: type |= MB_ICONEXCLAMATION; break;
-      default: type |= MB_ICONQUESTION; break;
+      case MB_OKCANCEL:
+        type |= MB_ICONEXCLAMATION;
+        break;
+      default:
+        type |= MB_ICONQUESTION;
+        break;
     }
   }
   CWinApp* app = AfxGetApp();

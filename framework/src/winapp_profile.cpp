@@ -45,8 +45,8 @@ CString CWinApp::GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaul
   std::string value;
   if (result == ERROR_SUCCESS) {
     value.assign(size, '\0');
-    result = RegQueryValueExA(key, entry, nullptr, &type,
-                              reinterpret_cast<LPBYTE>(value.data()), &size);
+    result =
+        RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<LPBYTE>(value.data()), &size);
     value.resize(strnlen(value.c_str(), size));
   }
   RegCloseKey(key);

@@ -60,8 +60,7 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
 }
 
 LRESULT CWnd::Default() {
-  return ::DefWindowProcA(g_current.window, g_current.message, g_current.wParam,
-                          g_current.lParam);
+  return ::DefWindowProcA(g_current.window, g_current.message, g_current.wParam, g_current.lParam);
 }
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }

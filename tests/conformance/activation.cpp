@@ -25,7 +25,8 @@ LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 int main() {
   HWND below = conformance::MakeWindow("ActivationBelow", Proc, 0, 0, 300, 200);
   conformance::Drain();
-  Check(GetActiveWindow() == below && GetFocus() == below, "a new visible popup is active and focused");
+  Check(GetActiveWindow() == below && GetFocus() == below,
+        "a new visible popup is active and focused");
 
   HWND above = conformance::MakeWindow("ActivationAbove", Proc, 20, 30, 100, 100);
   Check(g_move == MAKELPARAM(20, 30), "WM_MOVE gives the window's position");

@@ -46,8 +46,9 @@ int main() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_LBUTTONDOWN) DispatchMessageA(&msg);
   Check(msg.hwnd == third, "the click goes to the window holding the capture");
-  Check(static_cast<short>(LOWORD(msg.lParam)) == 150 && static_cast<short>(HIWORD(msg.lParam)) == 50,
-        "at the point in the holder's client coordinates");
+  Check(
+      static_cast<short>(LOWORD(msg.lParam)) == 150 && static_cast<short>(HIWORD(msg.lParam)) == 50,
+      "at the point in the holder's client coordinates");
   ReleaseCapture();
   DestroyWindow(third);
   DestroyWindow(second);

@@ -40,7 +40,8 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT m, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int main() {
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(30722), nullptr, Proc, 0);
+  INT_PTR result =
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(30722), nullptr, Proc, 0);
   Check(result == 42, "DialogBoxParam returns the EndDialog value");
   Check(g_commands == std::vector<WPARAM>({IDOK, IDCANCEL}), "Enter is IDOK, Esc is IDCANCEL");
   Check(g_commandsWithoutControl, "the commands come without a control (lParam 0)");

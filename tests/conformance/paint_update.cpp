@@ -68,7 +68,8 @@ int main() {
   InvalidateRect(window, nullptr, FALSE);
   ValidateRect(window, nullptr);
   MSG msg;
-  Check(!PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_NOREMOVE), "a validated window asks for no paint");
+  Check(!PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_NOREMOVE),
+        "a validated window asks for no paint");
 
   DestroyWindow(window);
   return conformance::Finish("paint_update");

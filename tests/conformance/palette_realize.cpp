@@ -39,7 +39,8 @@ int main() {
   Check(palette != nullptr, "CreatePalette");
   SelectPalette(dc, palette, FALSE);
   UINT realized = RealizePalette(dc);
-  Check(realized > 0 && realized != GDI_ERROR, "RealizePalette maps entries into the system palette");
+  Check(realized > 0 && realized != GDI_ERROR,
+        "RealizePalette maps entries into the system palette");
 
   PALETTEENTRY system[256];
   Check(GetSystemPaletteEntries(dc, 0, 256, system) == 256, "the system palette has 256 entries");

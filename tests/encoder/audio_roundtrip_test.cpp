@@ -1,10 +1,10 @@
 // Sound tracks in every format come back from ffmpeg sample for sample.
-#include "reference_decode.h"
-#include "smk/enc/movie_encoder.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "reference_decode.h"
+#include "smk/enc/movie_encoder.h"
 
 using namespace smk::enc;
 using smk::enc::test::ffmpeg_audio;
@@ -13,76 +13,75 @@ using smk::enc::test::write_temp;
 namespace {
 
 // A chirp with some noise, so that the differences take many values.
-std::vector<uint8_t> make_pcm(const AudioFormat& f, double seconds)
-{
-    std::vector<uint8_t> out;
-    const size_t n = size_t(seconds * f.rate);
-    uint32_t noise = 12345;
-    for (size_t i = 0; i < n; ++i)
-        for (unsigned c = 0; c < f.channels; ++c) {
-            noise = noise * 1103515245 + 12345;
-            double t = double(i) / f.rate;
-            double v = 0.6 * std::sin(2 * M_PI * (300 + 400 * t + 100 * c) * t) + 0.05 * ((noise >> 16) % 200 - 100) / 100.0;
-            if (f.bits == 8) {
-                out.push_back(uint8_t(std::lround(128 + 127 * v)));
-            } else {
-                int16_t s = int16_t(std::lround(32767 * v));
-                out.push_back(uint8_t(s & 0xFF));
-                out.push_back(uint8_t(uint16_t(s) >> 8));
-            }
+std::vector<uint8_t> make_pcm(const AudioFormat& f, double seconds) {
+  std::vector<uint8_t> out;
+  const size_t n = size_t(seconds * f.rate);
+  uint32_t noise = 12345;
+  for (size_t i = 0; i < n; ++i)
+    for (unsigned c = 0; c < f.channels; ++c) {
+      noise = noise * 1103515245 + 12345;
+      double t = double(i) / f.rate;
+      double v = 0.6 * std::sin(2 * M_PI * (300 + 400 * t + 100 * c) * t) +
+                 0.05 * ((noise >> 16) % 200 - 100) / 100.0;
+      if (f.bits == 8) {
+        out.push_back(uint8_t(std::lround(128 + 127 * v)));
+      } else {
+        int16_t s = int16_t(std::lround(32767 * v));
+        out.push_back(uint8_t(s & 0xFF));
+        out.push_back(uint8_t(uint16_t(s) >> 8));
+      }
+    }
+  return out;
+}
+
+TEST(AudioRoundTrip, EveryFormatPackedAndRaw) {
+  for (bool packed : {true, false})
+    for (unsigned bits : {8u, 16u})
+      for (unsigned channels : {1u, 2u}) {
+        SCOPED_TRACE(testing::Message()
+                     << (packed ? "packed " : "raw ") << bits << "-bit " << channels << " ch");
+        AudioFormat f{channels == 2 ? 22050u : 11025u, channels, bits, packed};
+        MovieSettings s;
+        s.width = 16;
+        s.height = 16;
+        s.frame_rate = frame_rate_code(10);
+        MovieEncoder enc(s);
+        std::vector<uint8_t> picture(256, 1);
+        Palette6 pal{};
+        pal[1] = {63, 0, 0};
+        for (int i = 0; i < 20; ++i) enc.add_frame(picture, pal);  // 2 seconds
+        const std::vector<uint8_t> pcm = make_pcm(f, 2.0);
+        enc.add_audio(f, pcm);
+        const std::string path = write_temp("audio.smk", enc.finish());
+        auto d = ffmpeg_audio(path, 0, bits == 16);
+        ASSERT_EQ(d.status, 0) << d.diagnostics;
+        // ffmpeg reads the first 4 bytes of raw 8-bit chunks as a size for its time
+        // stamps and complains about them; the samples are still all delivered.
+        if (packed || bits == 16) {
+          EXPECT_EQ(d.diagnostics, "");
         }
-    return out;
+        EXPECT_EQ(d.rgb, pcm);
+        EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pcm);
+      }
 }
 
-TEST(AudioRoundTrip, EveryFormatPackedAndRaw)
-{
-    for (bool packed : {true, false})
-        for (unsigned bits : {8u, 16u})
-            for (unsigned channels : {1u, 2u}) {
-                SCOPED_TRACE(testing::Message() << (packed ? "packed " : "raw ") << bits << "-bit " << channels << " ch");
-                AudioFormat f{channels == 2 ? 22050u : 11025u, channels, bits, packed};
-                MovieSettings s;
-                s.width = 16;
-                s.height = 16;
-                s.frame_rate = frame_rate_code(10);
-                MovieEncoder enc(s);
-                std::vector<uint8_t> picture(256, 1);
-                Palette6 pal{};
-                pal[1] = {63, 0, 0};
-                for (int i = 0; i < 20; ++i) enc.add_frame(picture, pal); // 2 seconds
-                const std::vector<uint8_t> pcm = make_pcm(f, 2.0);
-                enc.add_audio(f, pcm);
-                const std::string path = write_temp("audio.smk", enc.finish());
-                auto d = ffmpeg_audio(path, 0, bits == 16);
-                ASSERT_EQ(d.status, 0) << d.diagnostics;
-                // ffmpeg reads the first 4 bytes of raw 8-bit chunks as a size for its time
-                // stamps and complains about them; the samples are still all delivered.
-                if (packed || bits == 16) {
-                    EXPECT_EQ(d.diagnostics, "");
-                }
-                EXPECT_EQ(d.rgb, pcm);
-                EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pcm);
-            }
+TEST(AudioRoundTrip, TwoTracksAndSoundLongerThanThePictures) {
+  MovieSettings s;
+  s.width = 8;
+  s.height = 8;
+  s.frame_rate = 100;
+  MovieEncoder enc(s);
+  std::vector<uint8_t> picture(64, 0);
+  for (int i = 0; i < 5; ++i) enc.add_frame(picture, Palette6{});
+  AudioFormat a{11025, 1, 8, true}, b{22050, 2, 16, true};
+  const std::vector<uint8_t> pa = make_pcm(a, 3.0), pb = make_pcm(b, 0.2);
+  enc.add_audio(a, pa);
+  enc.add_audio(b, pb);
+  const std::string path = write_temp("two_tracks.smk", enc.finish());
+  EXPECT_EQ(ffmpeg_audio(path, 0, false).rgb, pa);
+  EXPECT_EQ(ffmpeg_audio(path, 1, true).rgb, pb);
+  EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pa);
+  EXPECT_EQ(smk::enc::test::smkdec_audio(path, 1).rgb, pb);
 }
 
-TEST(AudioRoundTrip, TwoTracksAndSoundLongerThanThePictures)
-{
-    MovieSettings s;
-    s.width = 8;
-    s.height = 8;
-    s.frame_rate = 100;
-    MovieEncoder enc(s);
-    std::vector<uint8_t> picture(64, 0);
-    for (int i = 0; i < 5; ++i) enc.add_frame(picture, Palette6{});
-    AudioFormat a{11025, 1, 8, true}, b{22050, 2, 16, true};
-    const std::vector<uint8_t> pa = make_pcm(a, 3.0), pb = make_pcm(b, 0.2);
-    enc.add_audio(a, pa);
-    enc.add_audio(b, pb);
-    const std::string path = write_temp("two_tracks.smk", enc.finish());
-    EXPECT_EQ(ffmpeg_audio(path, 0, false).rgb, pa);
-    EXPECT_EQ(ffmpeg_audio(path, 1, true).rgb, pb);
-    EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pa);
-    EXPECT_EQ(smk::enc::test::smkdec_audio(path, 1).rgb, pb);
-}
-
-} // namespace
+}  // namespace

@@ -7,9 +7,9 @@
 namespace smk::enc::test {
 
 struct Decoded {
-    std::vector<uint8_t> rgb;  // all frames as RGB24, or the audio samples
-    std::string diagnostics;   // what the decoder printed (ffmpeg: level "warning" and above)
-    int status = -1;
+  std::vector<uint8_t> rgb;  // all frames as RGB24, or the audio samples
+  std::string diagnostics;   // what the decoder printed (ffmpeg: level "warning" and above)
+  int status = -1;
 };
 
 // Runs a shell command and collects its standard output and error.
@@ -27,4 +27,4 @@ Decoded smkdec_audio(const std::string& path, int track);
 // Writes bytes to a fresh file in the test's temporary folder and returns its path.
 std::string write_temp(const std::string& name, const std::vector<uint8_t>& bytes);
 
-} // namespace smk::enc::test
+}  // namespace smk::enc::test

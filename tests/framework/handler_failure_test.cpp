@@ -57,10 +57,14 @@ class CFailingDlg : public CDialog {
  private:
   void Fail() {
     switch (how_) {
-      case Throw::kNothing: return;
-      case Throw::kMemory: AfxThrowMemoryException();
-      case Throw::kBadAlloc: throw std::bad_alloc();
-      case Throw::kResource: AfxThrowResourceException();
+      case Throw::kNothing:
+        return;
+      case Throw::kMemory:
+        AfxThrowMemoryException();
+      case Throw::kBadAlloc:
+        throw std::bad_alloc();
+      case Throw::kResource:
+        AfxThrowResourceException();
     }
   }
 

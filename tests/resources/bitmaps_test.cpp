@@ -32,7 +32,8 @@ std::size_t stride(int width) { return (static_cast<std::size_t>(width) + 3) & ~
 
 // Palette index at (x, y), y counted from the top; rows are stored bottom-up.
 uint8_t pixel(const std::vector<uint8_t>& bitmap, int width, int x, int y) {
-  return bitmap.at(kPixels + static_cast<std::size_t>(kHeight - 1 - y) * stride(width) + static_cast<std::size_t>(x));
+  return bitmap.at(kPixels + static_cast<std::size_t>(kHeight - 1 - y) * stride(width) +
+                   static_cast<std::size_t>(x));
 }
 
 struct Rgb {
@@ -44,14 +45,17 @@ Rgb colour(const std::vector<uint8_t>& bitmap, uint8_t index) {
   return {bitmap[at + 2], bitmap[at + 1], bitmap[at]};
 }
 
-int difference(Rgb a, Rgb b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); }
+int difference(Rgb a, Rgb b) {
+  return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
 
 // The whole remote as colours, with `lit` (a pressed bitmap) in place of its normal partner.
 class Remote {
  public:
   explicit Remote(uint16_t lit = 0) {
     for (const Piece& piece : kPieces) {
-      const std::vector<uint8_t> bitmap = loadResource(2, piece.pressed == lit ? lit : piece.normal);
+      const std::vector<uint8_t> bitmap =
+          loadResource(2, piece.pressed == lit ? lit : piece.normal);
       for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < piece.width; ++x) {
           const uint8_t index = pixel(bitmap, piece.width, x, y);
@@ -86,7 +90,8 @@ TEST(ButtonBitmaps, EachHasTheFixedLayout) {
     EXPECT_EQ(field(b, 28, 4), 0u);
     EXPECT_EQ(field(b, 32, 4), 256u);
     EXPECT_EQ(field(b, 36, 4), 256u);
-    for (std::size_t entry = 0; entry < 256; ++entry) EXPECT_EQ(b[40 + entry * 4 + 3], 0) << "entry " << entry;
+    for (std::size_t entry = 0; entry < 256; ++entry)
+      EXPECT_EQ(b[40 + entry * 4 + 3], 0) << "entry " << entry;
     for (std::size_t row = 0; row < kHeight; ++row)
       for (std::size_t pad = static_cast<std::size_t>(width); pad < stride(width); ++pad)
         EXPECT_EQ(b[kPixels + row * stride(width) + pad], 0) << "row " << row;
@@ -99,14 +104,15 @@ TEST(ButtonBitmaps, ShareOneColourTableWithTheStaticColoursAtBothEnds) {
   for (uint16_t id = 262; id <= 270; ++id) {
     const std::vector<uint8_t> b = loadResource(2, id);
     ASSERT_GE(b.size(), kPixels);
-    EXPECT_TRUE(std::equal(first.begin() + 40, first.begin() + kPixels, b.begin() + 40)) << "bitmap " << id;
+    EXPECT_TRUE(std::equal(first.begin() + 40, first.begin() + kPixels, b.begin() + 40))
+        << "bitmap " << id;
   }
   const std::pair<uint8_t, Rgb> statics[20] = {
-      {0, {0, 0, 0}},         {1, {128, 0, 0}},       {2, {0, 128, 0}},       {3, {128, 128, 0}},
-      {4, {0, 0, 128}},       {5, {128, 0, 128}},     {6, {0, 128, 128}},     {7, {192, 192, 192}},
-      {8, {79, 101, 125}},    {9, {166, 202, 240}},   {246, {193, 204, 217}}, {247, {160, 160, 164}},
-      {248, {128, 128, 128}}, {249, {255, 0, 0}},     {250, {0, 255, 0}},     {251, {255, 255, 0}},
-      {252, {0, 0, 255}},     {253, {255, 0, 255}},   {254, {0, 255, 255}},   {255, {255, 255, 255}},
+      {0, {0, 0, 0}},         {1, {128, 0, 0}},     {2, {0, 128, 0}},       {3, {128, 128, 0}},
+      {4, {0, 0, 128}},       {5, {128, 0, 128}},   {6, {0, 128, 128}},     {7, {192, 192, 192}},
+      {8, {79, 101, 125}},    {9, {166, 202, 240}}, {246, {193, 204, 217}}, {247, {160, 160, 164}},
+      {248, {128, 128, 128}}, {249, {255, 0, 0}},   {250, {0, 255, 0}},     {251, {255, 255, 0}},
+      {252, {0, 0, 255}},     {253, {255, 0, 255}}, {254, {0, 255, 255}},   {255, {255, 255, 255}},
   };
   for (const auto& [index, expected] : statics) {
     EXPECT_EQ(difference(colour(first, index), expected), 0) << "entry " << int{index};
@@ -154,7 +160,8 @@ void expectNoSeams(const Remote& remote, const std::string& what) {
   for (int y : {70, 140}) {
     EXPECT_LE(rowStep(y), 2 * nearby(rowStep, y) + 140) << what << ": seam above row " << y;
     int outlineSteps = 0;
-    for (int x = 0; x < 140; ++x) outlineSteps += (remote.index(x, y - 1) == 0) != (remote.index(x, y) == 0);
+    for (int x = 0; x < 140; ++x)
+      outlineSteps += (remote.index(x, y - 1) == 0) != (remote.index(x, y) == 0);
     EXPECT_LE(outlineSteps, 4) << what << ": outline breaks above row " << y;
   }
   EXPECT_LE(columnStep(70), 2 * nearby(columnStep, 70) + 140) << what << ": seam at column 70";
@@ -162,7 +169,8 @@ void expectNoSeams(const Remote& remote, const std::string& what) {
 
 TEST(ButtonBitmaps, PiecesJoinWithoutSeamsInEitherState) {
   expectNoSeams(Remote(), "normal");
-  for (const Piece& piece : kPieces) expectNoSeams(Remote(piece.pressed), "bitmap " + std::to_string(piece.pressed));
+  for (const Piece& piece : kPieces)
+    expectNoSeams(Remote(piece.pressed), "bitmap " + std::to_string(piece.pressed));
 }
 
 TEST(ButtonBitmaps, PressedPicturesLightTheirButtonAndKeepTheirEdges) {
@@ -177,7 +185,8 @@ TEST(ButtonBitmaps, PressedPicturesLightTheirButtonAndKeepTheirEdges) {
         const uint8_t a = pixel(normal, piece.width, x, y), b = pixel(pressed, piece.width, x, y);
         const bool edge = x < 3 || y < 3 || x >= piece.width - 3 || y >= kHeight - 3;
         if (edge) {
-          EXPECT_EQ(a, b) << "edge pixel " << x << "," << y << " differs, so the piece would not line up";
+          EXPECT_EQ(a, b) << "edge pixel " << x << "," << y
+                          << " differs, so the piece would not line up";
         } else if (a != b) {
           ++changed;
           const Rgb ca = colour(normal, a), cb = colour(pressed, b);

@@ -85,7 +85,8 @@ TEST(ResourceCatalogue, IconGroupHoldsTwoSixteenColourImagesWithAlmostEmptyMasks
     const std::size_t mask = 40 + 64 + e.side * e.side / 2;
     unsigned transparent = 0;
     for (std::size_t row = 0; row < e.side; ++row)
-      for (std::size_t x = 0; x < e.side; ++x) transparent += (image[mask + row * 4 + x / 8] >> (7 - x % 8)) & 1;
+      for (std::size_t x = 0; x < e.side; ++x)
+        transparent += (image[mask + row * 4 + x / 8] >> (7 - x % 8)) & 1;
     EXPECT_EQ(transparent, e.transparent);
   }
 }
@@ -108,7 +109,8 @@ VersionNode parseVersionNode(const std::vector<uint8_t>& d, std::size_t at) {
   node.key = textAt(d, p);
   p = (p + 3) & ~std::size_t{3};
   const std::size_t valueBytes = node.type == 1 ? node.valueLength * 2 : node.valueLength;
-  node.value.assign(d.begin() + static_cast<std::ptrdiff_t>(p), d.begin() + static_cast<std::ptrdiff_t>(p + valueBytes));
+  node.value.assign(d.begin() + static_cast<std::ptrdiff_t>(p),
+                    d.begin() + static_cast<std::ptrdiff_t>(p + valueBytes));
   p = (p + valueBytes + 3) & ~std::size_t{3};
   while (p < end) {
     node.children.push_back(parseVersionNode(d, p));

@@ -12,7 +12,8 @@ TEST(ResourceLookup, FindsByNumberOrNumberString) {
   EXPECT_EQ(FindResourceA(nullptr, "#261", RT_BITMAP), byNumber);
   EXPECT_EQ(FindResourceA(nullptr, "#261", "#2"), byNumber);
   // One module: any handle names it.
-  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(0x400000), MAKEINTRESOURCEA(261), RT_BITMAP), byNumber);
+  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(0x400000), MAKEINTRESOURCEA(261), RT_BITMAP),
+            byNumber);
 }
 
 TEST(ResourceLookup, MissingResourcesAreNotFound) {
@@ -20,8 +21,8 @@ TEST(ResourceLookup, MissingResourcesAreNotFound) {
     LPCSTR name, type;
   };
   const Case cases[] = {
-      {MAKEINTRESOURCEA(260), RT_BITMAP},     // no such number
-      {MAKEINTRESOURCEA(261), RT_ICON},       // number of another type
+      {MAKEINTRESOURCEA(260), RT_BITMAP},                // no such number
+      {MAKEINTRESOURCEA(261), RT_ICON},                  // number of another type
       {MAKEINTRESOURCEA(30722), MAKEINTRESOURCEA(240)},  // no dialog-initialisation data
       {MAKEINTRESOURCEA(0), RT_BITMAP},
       {"REMOTE", RT_BITMAP},  // named resources: there are none

@@ -26,15 +26,19 @@ class PeFile {
     const std::size_t table = pe + 24 + get(pe + 20, 2);
     for (std::size_t i = 0; i < sections; ++i) {
       const std::size_t s = table + i * 40;
-      const uint32_t virtualAddress = get(s + 12, 4), rawSize = get(s + 16, 4), rawOffset = get(s + 20, 4);
-      if (rva >= virtualAddress && rva - virtualAddress < rawSize) return rawOffset + (rva - virtualAddress);
+      const uint32_t virtualAddress = get(s + 12, 4), rawSize = get(s + 16, 4),
+                     rawOffset = get(s + 20, 4);
+      if (rva >= virtualAddress && rva - virtualAddress < rawSize)
+        return rawOffset + (rva - virtualAddress);
     }
     throw std::runtime_error("address outside every section");
   }
 
   std::vector<uint8_t> bytes(std::size_t at, std::size_t size) const {
-    if (at > file_.size() || size > file_.size() - at) throw std::runtime_error("data past the end of the file");
-    return {file_.begin() + static_cast<std::ptrdiff_t>(at), file_.begin() + static_cast<std::ptrdiff_t>(at + size)};
+    if (at > file_.size() || size > file_.size() - at)
+      throw std::runtime_error("data past the end of the file");
+    return {file_.begin() + static_cast<std::ptrdiff_t>(at),
+            file_.begin() + static_cast<std::ptrdiff_t>(at + size)};
   }
 
  private:

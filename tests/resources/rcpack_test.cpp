@@ -24,11 +24,14 @@ Bytes readFixture(const std::string& path) {
   return found->second;
 }
 
-PackedScript pack(const std::string& script) { return rcpack::packScript(script, "test.rc", readFixture); }
+PackedScript pack(const std::string& script) {
+  return rcpack::packScript(script, "test.rc", readFixture);
+}
 
 Bytes fromHex(const std::string& hex) {
   Bytes bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes.push_back(static_cast<uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
   return bytes;
 }
 
@@ -45,7 +48,8 @@ TEST(Rcpack, StringsTakeEscapesQuotesAndCodePage1252) {
   EXPECT_EQ(block.id, 2);  // numbers 16 to 31
   EXPECT_EQ(block.language, 0x0409);
   Bytes expected = {0, 0, 14, 0};  // slot 16 empty, slot 17 holds 14 characters
-  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\")) expected.insert(expected.end(), {uint8_t(c), uint8_t(c >> 8)});
+  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\"))
+    expected.insert(expected.end(), {uint8_t(c), uint8_t(c >> 8)});
   expected.resize(expected.size() + 14 * 2, 0);  // slots 18 to 31 empty
   EXPECT_EQ(block.data, expected);
 }
@@ -61,7 +65,8 @@ TEST(Rcpack, BitmapLosesItsFileHeaderAndIconsAreNumberedInOrder) {
 // them out (bytes taken from its output for the same script).
 TEST(Rcpack, VersionRecordPadsEveryPartToFourBytes) {
   const PackedScript packed = pack(
-      "1 VERSIONINFO\nFILEVERSION 1,0,0,1\nPRODUCTVERSION 2,0,0,0\nFILEFLAGSMASK 0x3F\nFILEFLAGS 0x8\n"
+      "1 VERSIONINFO\nFILEVERSION 1,0,0,1\nPRODUCTVERSION 2,0,0,0\nFILEFLAGSMASK 0x3F\nFILEFLAGS "
+      "0x8\n"
       "FILEOS 0x40004\nFILETYPE 0x1\nBEGIN\n"
       "  BLOCK \"StringFileInfo\"\n  BEGIN\n    BLOCK \"040904B0\"\n    BEGIN\n"
       "      VALUE \"Ab\", \"Ab\"\n      VALUE \"E\", \"\"\n      VALUE \"X\", \"x\\xAE\"\n"
@@ -92,7 +97,8 @@ TEST(Rcpack, RejectsWhatItDoesNotUnderstandWithTheLine) {
       {"\n\n1 MENU\n", "test.rc:3: unsupported resource type"},
       {"IDD_PANEL DIALOG 0, 0, 1, 1\n", "test.rc:1: expected a resource statement"},
       {"70000 BITMAP \"tiny.bmp\"\n", "test.rc:1: the resource number must fit in 16 bits"},
-      {"1 BITMAP \"tiny.bmp\"\n1 BITMAP \"tiny.bmp\"\n", "test.rc:2: resource 1 of this type is declared twice"},
+      {"1 BITMAP \"tiny.bmp\"\n1 BITMAP \"tiny.bmp\"\n",
+       "test.rc:2: resource 1 of this type is declared twice"},
       {"1 BITMAP \"missing.bmp\"\n", "test.rc:1: missing.bmp: cannot open file"},
       {"1 BITMAP \"not-an-icon.ico\"\n", "test.rc:1: not a .bmp file"},
       {"1 ICON \"not-an-icon.ico\"\n", "test.rc:1: not-an-icon.ico: not an icon file"},
@@ -101,13 +107,15 @@ TEST(Rcpack, RejectsWhatItDoesNotUnderstandWithTheLine) {
       {"STRINGTABLE BEGIN 1 \"open\nEND\n", "test.rc:1: string is not closed"},
       {"STRINGTABLE BEGIN 1 \"\\q\" END\n", "test.rc:1: unknown escape '\\q'"},
       {"STRINGTABLE BEGIN 1 \"\\xAEB\" END\n", "test.rc:1: \\x escape above 0xFF"},
-      {"STRINGTABLE BEGIN 1 \"\\x81\" END\n", "test.rc:1: byte 129 is not a character of code page 1252"},
+      {"STRINGTABLE BEGIN 1 \"\\x81\" END\n",
+       "test.rc:1: byte 129 is not a character of code page 1252"},
       {"STRINGTABLE BEGIN 1 L\"wide\" END\n", "test.rc:1: wide strings"},
       {"STRINGTABLE BEGIN 1 \"a\"\n", "test.rc:2: expected a number for the string number"},
       {"/* open\n\n", "test.rc:1: comment is not closed"},
       {"1 DIALOG 0, 0, 10, 10\nBEGIN\nEND\n", "test.rc:1: dialog needs a STYLE statement"},
       {"1 DIALOG 0, 0, 10, 10\nCAPTION \"x\"\n", "test.rc:2: unsupported dialog statement"},
-      {"1 DIALOG 0, 0, 10, 10 STYLE 1\nBEGIN\nPUSHBUTTON\nEND\n", "test.rc:3: dialog controls are not supported"},
+      {"1 DIALOG 0, 0, 10, 10 STYLE 1\nBEGIN\nPUSHBUTTON\nEND\n",
+       "test.rc:3: dialog controls are not supported"},
       {"1 VERSIONINFO\nFILEDATE 1\n", "test.rc:2: unsupported VERSIONINFO statement"},
       {"1 VERSIONINFO BEGIN VALUE \"n\", 70000 END\n", "test.rc:1: the value must fit in 16 bits"},
       {"LANGUAGE 0x400, 1\n", "test.rc:1: language out of range"},

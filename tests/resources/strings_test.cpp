@@ -15,17 +15,20 @@ struct CatalogueText {
 
 const CatalogueText kTexts[] = {
     {238,
-     "Corvale 2000 is unable to run with Windows versions previous to 4.0. You will need to upgrade "
+     "Corvale 2000 is unable to run with Windows versions previous to 4.0. You will need to "
+     "upgrade "
      "your Windows to at least Version 4.0.",
      131},
     {828, "Video Warning", 13},
     {829,
      "You're not running in 256 colors.  Some animations in Corvale 2000\xAE won't display "
-     "correctly.\nSee the Corvale 2000\xAE ReadMe file for more information on changing your display "
+     "correctly.\nSee the Corvale 2000\xAE ReadMe file for more information on changing your "
+     "display "
      "drivers.\n\nThis message will not appear a \n\n \n \ngain.",
      225},
     {830,
-     "Your video driver doesn't support palettes.  Some animations in Corvale 2000 for Windows won't "
+     "Your video driver doesn't support palettes.  Some animations in Corvale 2000 for Windows "
+     "won't "
      "display correctly.  See the Corvale 2000 ReadMe file for more information on changing your "
      "display drivers.",
      202},
@@ -63,7 +66,8 @@ TEST(StringTable, CopiesWhatFitsAndAlwaysTerminates) {
   };
   for (const Case& c : cases) {
     char buffer[255] = "left over";
-    EXPECT_EQ(LoadStringA(nullptr, c.id, buffer, c.bufferMax), c.returned) << c.id << " into " << c.bufferMax;
+    EXPECT_EQ(LoadStringA(nullptr, c.id, buffer, c.bufferMax), c.returned)
+        << c.id << " into " << c.bufferMax;
     EXPECT_STREQ(buffer, c.text) << c.id << " into " << c.bufferMax;
   }
 }

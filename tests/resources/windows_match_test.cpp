@@ -16,7 +16,9 @@ using Key = std::tuple<uint16_t, uint16_t, uint16_t>;  // type, number, language
 
 TEST(WindowsProgram, HoldsTheSameResourcesByteForByte) {
   std::ifstream in(CHANNELS_WIN32_EXE, std::ios::binary);
-  if (!in) GTEST_SKIP() << CHANNELS_WIN32_EXE << " is not built (configure with -DCHANNELS_WIN32_EXE=... to use another)";
+  if (!in)
+    GTEST_SKIP() << CHANNELS_WIN32_EXE
+                 << " is not built (configure with -DCHANNELS_WIN32_EXE=... to use another)";
   const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
 
   std::map<Key, std::vector<uint8_t>> windows;
@@ -33,7 +35,8 @@ TEST(WindowsProgram, HoldsTheSameResourcesByteForByte) {
     const auto [type, id, language] = key;
     const auto found = linux.find(key);
     if (found == linux.end()) {
-      ADD_FAILURE() << "type " << type << " number " << id << " language " << language << " missing on Linux";
+      ADD_FAILURE() << "type " << type << " number " << id << " language " << language
+                    << " missing on Linux";
       continue;
     }
     EXPECT_EQ(found->second.size(), bytes.size()) << "type " << type << " number " << id;
@@ -47,7 +50,8 @@ TEST(WindowsProgram, HoldsTheSameResourcesByteForByte) {
 
 TEST(WindowsProgram, ReaderRejectsWhatIsNotAProgram) {
   const std::vector<std::vector<uint8_t>> files = {{}, {'M', 'Z'}, std::vector<uint8_t>(256, 0)};
-  for (const std::vector<uint8_t>& file : files) EXPECT_THROW(channels_test::readPeResources(file), std::runtime_error);
+  for (const std::vector<uint8_t>& file : files)
+    EXPECT_THROW(channels_test::readPeResources(file), std::runtime_error);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ Picture ReadPng(const std::string& path) {
   picture.width = static_cast<int>(image.width);
   picture.height = static_cast<int>(image.height);
   for (size_t i = 0; i + 2 < bytes.size(); i += 3) {
-    picture.pixels.push_back(static_cast<uint32_t>(bytes[i]) << 16 | bytes[i + 1] << 8 | bytes[i + 2]);
+    picture.pixels.push_back(static_cast<uint32_t>(bytes[i]) << 16 | bytes[i + 1] << 8 |
+                             bytes[i + 2]);
   }
   return picture;
 }
@@ -29,7 +30,8 @@ namespace {
 
 uint32_t Le32(const std::string& b, size_t at) {
   return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-         static_cast<uint8_t>(b[at + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
+         static_cast<uint8_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
 }
 
 // An 8-bit bottom-up BMP file of res/bitmaps as colours.
@@ -49,7 +51,8 @@ Picture ReadBitmap(const std::string& name) {
     for (int x = 0; x < picture.width; ++x) {
       size_t entry = table + 4 * static_cast<uint8_t>(b[row + static_cast<size_t>(x)]);
       picture.pixels.push_back(static_cast<uint32_t>(static_cast<uint8_t>(b[entry + 2])) << 16 |
-                               static_cast<uint8_t>(b[entry + 1]) << 8 | static_cast<uint8_t>(b[entry]));
+                               static_cast<uint8_t>(b[entry + 1]) << 8 |
+                               static_cast<uint8_t>(b[entry]));
     }
   }
   return picture;

@@ -18,10 +18,17 @@ std::string Quote(const std::string& s) {
   std::string out = "\"";
   for (char c : s) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      default:
+        out += c;
     }
   }
   return out + "\"";
@@ -56,7 +63,7 @@ Result Run::Start(const std::string& script, const std::string& screen,
   WriteFile("script.txt", script);
   std::filesystem::remove(Path("log.jsonl"));
   std::map<std::string, std::string> env = {
-      {"CHANNELS_BACKEND", "headless"},   {"CHANNELS_SCREEN", screen},
+      {"CHANNELS_BACKEND", "headless"},        {"CHANNELS_SCREEN", screen},
       {"CHANNELS_SCRIPT", Path("script.txt")}, {"CHANNELS_LOG", Path("log.jsonl")},
       {"CHANNELS_REGISTRY", RegistryPath()},
   };

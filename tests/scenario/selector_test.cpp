@@ -18,8 +18,11 @@ const char* const kPressed[5] = {"quit-pressed.bmp", "key1-pressed.bmp", "key2-p
                                  "key3-pressed.bmp", "key4-pressed.bmp"};
 
 // The buttons' rectangles at 640 x 480, by button index (0 QUIT, 1 to 4 the channels).
-const int k640[5][4] = {{250, 275, 390, 345}, {250, 135, 320, 205}, {320, 135, 390, 205},
-                        {250, 205, 320, 275}, {320, 205, 390, 275}};
+const int k640[5][4] = {{250, 275, 390, 345},
+                        {250, 135, 320, 205},
+                        {320, 135, 390, 205},
+                        {250, 205, 320, 275},
+                        {320, 205, 390, 275}};
 
 std::vector<Placed> Panel(const int rects[5][4], int pressed = -1) {
   std::vector<Placed> placed;
@@ -77,18 +80,48 @@ struct LayoutCase {
 
 TEST(SelectorPanel, ShowsTheFiveButtonsAtTheirPlaces) {
   const LayoutCase cases[] = {
-      {"640x480x32", 640, 480, {{250, 275, 390, 345}, {250, 135, 320, 205}, {320, 135, 390, 205},
-                                {250, 205, 320, 275}, {320, 205, 390, 275}}},
-      {"800x600x32", 800, 600, {{330, 335, 470, 405}, {330, 195, 400, 265}, {400, 195, 470, 265},
-                                {330, 265, 400, 335}, {400, 265, 470, 335}}},
-      {"801x601x32", 801, 601, {{330, 335, 470, 405}, {330, 195, 400, 265}, {400, 195, 470, 265},
-                                {330, 265, 400, 335}, {400, 265, 470, 335}}},
+      {"640x480x32",
+       640,
+       480,
+       {{250, 275, 390, 345},
+        {250, 135, 320, 205},
+        {320, 135, 390, 205},
+        {250, 205, 320, 275},
+        {320, 205, 390, 275}}},
+      {"800x600x32",
+       800,
+       600,
+       {{330, 335, 470, 405},
+        {330, 195, 400, 265},
+        {400, 195, 470, 265},
+        {330, 265, 400, 335},
+        {400, 265, 470, 335}}},
+      {"801x601x32",
+       801,
+       601,
+       {{330, 335, 470, 405},
+        {330, 195, 400, 265},
+        {400, 195, 470, 265},
+        {330, 265, 400, 335},
+        {400, 265, 470, 335}}},
       // Less than 210 high: T1 = -4 (truncated toward zero), the middle row overlaps it.
-      {"320x201x32", 320, 201, {{90, 135, 230, 205}, {90, -4, 160, 66}, {160, -4, 230, 66},
-                                {90, 65, 160, 135}, {160, 65, 230, 135}}},
+      {"320x201x32",
+       320,
+       201,
+       {{90, 135, 230, 205},
+        {90, -4, 160, 66},
+        {160, -4, 230, 66},
+        {90, 65, 160, 135},
+        {160, 65, 230, 135}}},
       // A palette display shows the bitmaps' own colours once the panel palette is realised.
-      {"640x480x8p", 640, 480, {{250, 275, 390, 345}, {250, 135, 320, 205}, {320, 135, 390, 205},
-                                {250, 205, 320, 275}, {320, 205, 390, 275}}},
+      {"640x480x8p",
+       640,
+       480,
+       {{250, 275, 390, 345},
+        {250, 135, 320, 205},
+        {320, 135, 390, 205},
+        {250, 205, 320, 275},
+        {320, 205, 390, 275}}},
   };
   for (const LayoutCase& c : cases) {
     DiscRun run;
@@ -110,16 +143,18 @@ TEST(SelectorPanel, StartsFromTheTemplateAndEndsWithQuit) {
   std::vector<std::string> windows = Events(r, "window");
   ASSERT_EQ(windows.size(), 2u);
   // Template 30722 starts at 189 x 135 pixels and then covers the screen.
-  EXPECT_EQ(windows[0], R"({"ev":"window","op":"create","class":"#32770","title":"","rect":[0,0,189,135]})");
-  EXPECT_EQ(windows[1], R"({"ev":"window","op":"destroy","class":"#32770","title":"","rect":[0,0,640,480]})");
+  EXPECT_EQ(windows[0],
+            R"({"ev":"window","op":"create","class":"#32770","title":"","rect":[0,0,189,135]})");
+  EXPECT_EQ(windows[1],
+            R"({"ev":"window","op":"destroy","class":"#32770","title":"","rect":[0,0,640,480]})");
   EXPECT_EQ(r.log.back(), R"({"ev":"exit","code":0})");
 }
 
 TEST(SelectorPanel, PressShowsThePressedPictureAndReleaseAsksForTheDisc) {
   DiscRun run;
-  scenario::Result r = run.Go("down " + Center(3) + "\n" + run.Shot("pressed.png") + "up " +
-                              Center(3) + "\n" + "msgbox ok\n" + run.Shot("released.png") +
-                              ClickQuit("640x480"));
+  scenario::Result r =
+      run.Go("down " + Center(3) + "\n" + run.Shot("pressed.png") + "up " + Center(3) + "\n" +
+             "msgbox ok\n" + run.Shot("released.png") + ClickQuit("640x480"));
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(run.Compare("pressed.png", scenario::Compose(640, 480, Panel(k640, 3))), "");
   EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt("E:")});
@@ -152,8 +187,9 @@ TEST(SelectorPanel, ASecondPressMovesTheHeldButton) {
   DiscRun run("E:\\\\X", {"ZOVA1A.SMK", "ZOVA1B.SMK"});
   std::vector<Placed> both = Panel(k640, 1);
   both[2].bitmap = kPressed[2];
-  scenario::Result r = run.Go("down " + Center(1) + "\ndown " + Center(2) + "\n" + run.Shot("both.png") +
-                              "up " + Center(2) + "\nmsgbox ok\n" + ClickQuit("640x480"));
+  scenario::Result r =
+      run.Go("down " + Center(1) + "\ndown " + Center(2) + "\n" + run.Shot("both.png") + "up " +
+             Center(2) + "\nmsgbox ok\n" + ClickQuit("640x480"));
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(run.Compare("both.png", scenario::Compose(640, 480, both)), "");
   EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt("E:")});
@@ -176,7 +212,8 @@ TEST(SelectorPanel, EnterIsChannelOneAndEscChannelTwo) {
   for (const Case& c : cases) {
     DiscRun run("E:\\\\X", c.movies);
     std::string script = std::string("key ") + c.key + "\n" + (c.prompts ? "msgbox ok\n" : "") +
-                         "key " + c.key + "\n" + (c.prompts ? "msgbox ok\n" : "") + ClickQuit("640x480");
+                         "key " + c.key + "\n" + (c.prompts ? "msgbox ok\n" : "") +
+                         ClickQuit("640x480");
     scenario::Result r = run.Go(script);
     EXPECT_EQ(r.exitCode, 0) << c.key;
     std::vector<std::string> expected;
@@ -190,13 +227,16 @@ TEST(SelectorPanel, PromptNamesTheDriveOfTheGoodiesPath) {
     const char* goodies;  // as written in the registry file; null: no entry
     const char* drive;
   };
-  const Case cases[] = {{"E:\\\\X", "E:"}, {"E:\\\\", "E:"}, {"Q:\\\\GOODIES\\\\", "Q:"},
-                        {"", "\\"}, {nullptr, "\\"}};
+  const Case cases[] = {{"E:\\\\X", "E:"},
+                        {"E:\\\\", "E:"},
+                        {"Q:\\\\GOODIES\\\\", "Q:"},
+                        {"", "\\"},
+                        {nullptr, "\\"}};
   for (const Case& c : cases) {
     scenario::Run run;
     run.WriteFile("registry.reg", Registry(c.goodies));
-    scenario::Result r = run.Start("click " + Center(2) + "\nmsgbox ok\n" + ClickQuit("640x480"),
-                                   "640x480x32");
+    scenario::Result r =
+        run.Start("click " + Center(2) + "\nmsgbox ok\n" + ClickQuit("640x480"), "640x480x32");
     EXPECT_EQ(r.exitCode, 0) << c.drive;
     EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt(c.drive)}) << c.drive;
   }

@@ -76,7 +76,8 @@ TEST_P(DisplayDecision, WarnsAndStoresAsDecided) {
   for (const DisplayStep& step : GetParam().steps) {
     ++start;
     std::string box = step.box;
-    scenario::Result r = run.Start((box.empty() ? "" : "msgbox ok\n") + ClickQuit(step.screen), step.screen);
+    scenario::Result r =
+        run.Start((box.empty() ? "" : "msgbox ok\n") + ClickQuit(step.screen), step.screen);
     EXPECT_EQ(r.exitCode, 0) << "start " << start;
     std::vector<std::string> expected;
     if (box == "depth") expected = {kDepthBox};
@@ -114,16 +115,17 @@ TEST(Startup, StoredDepthIsComparedWithTheScreen) {
     bool warned;
   };
   const Case cases[] = {
-      {"dword:00000008", true},     // 8 never equals a depth other than 8
-      {"dword:00000010", false},    // already warned about 16 bits
-      {"hex:10,00,00,00,00", true}, // longer than four bytes: reads as 8
-      {"\"16\"", true},             // three bytes of text: not a number
+      {"dword:00000008", true},      // 8 never equals a depth other than 8
+      {"dword:00000010", false},     // already warned about 16 bits
+      {"hex:10,00,00,00,00", true},  // longer than four bytes: reads as 8
+      {"\"16\"", true},              // three bytes of text: not a number
   };
   for (const Case& c : cases) {
     scenario::Run run;
     run.WriteFile("registry.reg",
                   "REGEDIT4\n\n" + kKeys + "\\Windows]\n\"Last Color Depth\"=" + c.stored + "\n");
-    scenario::Result r = run.Start((c.warned ? "msgbox ok\n" : "") + ClickQuit("640x480"), "640x480x16");
+    scenario::Result r =
+        run.Start((c.warned ? "msgbox ok\n" : "") + ClickQuit("640x480"), "640x480x16");
     EXPECT_EQ(r.exitCode, 0) << c.stored;
     EXPECT_EQ(Events(r, "msgbox").size(), c.warned ? 1u : 0u) << c.stored;
   }
@@ -137,9 +139,8 @@ TEST(Startup, WindowsVersionTest) {
   for (Case c : {Case{"3.10", true}, Case{"3.50", true}, Case{"3.51", false}, Case{"4.0", false},
                  Case{"4.10", false}}) {
     scenario::Run run;
-    scenario::Result r =
-        run.Start(c.refused ? "msgbox ok\n" : ClickQuit("640x480"), "640x480x8p",
-                  {{"CHANNELS_WINVER", c.version}});
+    scenario::Result r = run.Start(c.refused ? "msgbox ok\n" : ClickQuit("640x480"), "640x480x8p",
+                                   {{"CHANNELS_WINVER", c.version}});
     EXPECT_EQ(r.exitCode, 0) << c.version;
     std::vector<std::string> expected;
     if (c.refused) expected = {kVersionBox};

@@ -22,7 +22,8 @@ Decoded decodeAll(Movie& movie) {
     }
     r.palette = *f->palette;
     r.rects.assign(f->rects.begin(), f->rects.end());
-    for (size_t t = 0; t < f->audio.size(); ++t) d.audio[t].insert(d.audio[t].end(), f->audio[t].begin(), f->audio[t].end());
+    for (size_t t = 0; t < f->audio.size(); ++t)
+      d.audio[t].insert(d.audio[t].end(), f->audio[t].begin(), f->audio[t].end());
     d.frames.push_back(std::move(r));
   }
   return d;

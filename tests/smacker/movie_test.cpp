@@ -1,5 +1,7 @@
 // The reader on small hand-made movies whose output is known: tree cache, palette commands,
 // audio, changed rectangles, long codes, file versus memory, rewinding.
+#include "smk/movie.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 #include <fstream>
 
 #include "decode_all.h"
-#include "smk/movie.h"
 #include "test_movie.h"
 
 namespace smk::test {
@@ -23,7 +24,9 @@ Decoded decodeBytes(const std::vector<uint8_t>& bytes) {
 }
 
 // Colour index of pixel (x, y) of a picture `width` wide.
-uint8_t at(const FrameRecord& f, uint32_t width, uint32_t x, uint32_t y) { return f.picture[y * width + x]; }
+uint8_t at(const FrameRecord& f, uint32_t width, uint32_t x, uint32_t y) {
+  return f.picture[y * width + x];
+}
 
 TEST(Movie, WorkedExampleUsesTheTreeCacheLikeFfmpeg) {
   auto bytes = workedExample().bytes();
@@ -57,7 +60,8 @@ TEST(Movie, WorkedExampleUsesTheTreeCacheLikeFfmpeg) {
 TEST(Movie, PaletteLiteralsExpandSixBitsAndCopyReadsTheOldPalette) {
   TestMovie m = workedExample();
   // Frame 0: entries 0..2 literal, KEEP the rest.
-  m.frames[0].palette = {0x04, 0x30, 0x10, 0x3F, 0x01, 0x0F, 0x20, 0x2F, 0x1F, 0x00, 0xFF, 0xFC, 0x00, 0x00, 0x00, 0x00};
+  m.frames[0].palette = {0x04, 0x30, 0x10, 0x3F, 0x01, 0x0F, 0x20, 0x2F,
+                         0x1F, 0x00, 0xFF, 0xFC, 0x00, 0x00, 0x00, 0x00};
   // Frame 1: COPY old 0..1 to 1..2 (overlapping), then KEEP everything else (runs past 256).
   TestFrame f1;
   f1.palette = {0x01, 0x80, 0x41, 0x00, 0xFF, 0xFF, 0x00, 0x00};
@@ -95,10 +99,10 @@ TEST(Movie, PackedAudioDecodesTheDocumentedExamples) {
 
 TEST(Movie, RawAudioPassesThroughWholeSamples) {
   TestMovie m = workedExample();
-  m.audioRate[0] = 0x40000000 | 8000;              // 8-bit mono raw
-  m.audioRate[1] = 0x70000000 | 8000;              // 16-bit stereo raw
-  m.frames[0].audio[0] = {1, 2, 3, 4, 5};          // all bytes, the first four included
-  m.frames[0].audio[1] = {1, 2, 3, 4, 5, 6, 7};    // one whole sample frame, 3 bytes over
+  m.audioRate[0] = 0x40000000 | 8000;            // 8-bit mono raw
+  m.audioRate[1] = 0x70000000 | 8000;            // 16-bit stereo raw
+  m.frames[0].audio[0] = {1, 2, 3, 4, 5};        // all bytes, the first four included
+  m.frames[0].audio[1] = {1, 2, 3, 4, 5, 6, 7};  // one whole sample frame, 3 bytes over
   Decoded d = decodeBytes(m.bytes());
   EXPECT_EQ(d.audio[0], (std::vector<uint8_t>{1, 2, 3, 4, 5}));
   EXPECT_EQ(d.audio[1], (std::vector<uint8_t>{1, 2, 3, 4}));
@@ -109,7 +113,8 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
   m.width = 16;
   m.height = 12;  // 4 x 3 blocks
   // Leaves: SKIP 1 block, SOLID 2 blocks colour 5, SKIP 4 blocks, SOLID 12 blocks colour 1.
-  const std::vector<uint16_t> types = {typeValue(2, 0), typeValue(3, 1, 5), typeValue(2, 3), typeValue(3, 11, 1)};
+  const std::vector<uint16_t> types = {typeValue(2, 0), typeValue(3, 1, 5), typeValue(2, 3),
+                                       typeValue(3, 11, 1)};
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   auto code = [&](size_t i) { return combCode(i, types.size()); };
   TestFrame f0;
@@ -155,7 +160,9 @@ TEST(Movie, FileAndMemoryAndRewindGiveTheSameFrames) {
   m.frames[1].audio[0] = packed8MonoPayload();
   const auto bytes = m.bytes();
   const auto path = std::filesystem::temp_directory_path() / "smk_movie_test.smk";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 
   auto fromFile = Movie::open(path.string());
   ASSERT_TRUE(fromFile.ok()) << fromFile.error().describe();

@@ -40,7 +40,8 @@ TestMovie withAudio(const Bytes& payload, uint32_t rate = kPacked8Mono) {
 }
 
 // A movie w x h whose TYPE tree is a comb over `types`, one frame with video `codes`.
-TestMovie combMovie(uint32_t w, uint32_t h, const std::vector<uint16_t>& types, const std::string& codes) {
+TestMovie combMovie(uint32_t w, uint32_t h, const std::vector<uint16_t>& types,
+                    const std::string& codes) {
   TestMovie m;
   m.width = w;
   m.height = h;
@@ -152,12 +153,25 @@ const uint16_t kSolid7 = typeValue(3, 0, 7);
 const std::vector<Case> kCases = {
     // 1. File and header.
     {"01_empty_file", [] { return Bytes{}; }, rejected(ErrorKind::Truncated)},
-    {"01_shorter_than_header", [] { Bytes b = base(); b.resize(50); return b; }, rejected(ErrorKind::Truncated)},
-    {"01_unknown_signature", [] { Bytes b = base(); b[3] = '3'; return b; }, rejected(ErrorKind::Unsupported)},
+    {"01_shorter_than_header",
+     [] {
+       Bytes b = base();
+       b.resize(50);
+       return b;
+     },
+     rejected(ErrorKind::Truncated)},
+    {"01_unknown_signature",
+     [] {
+       Bytes b = base();
+       b[3] = '3';
+       return b;
+     },
+     rejected(ErrorKind::Unsupported)},
     // 2. Sizes.
     {"02_width_zero", [] { return baseWith(0x04, 0); }, rejected(ErrorKind::Corrupt)},
     {"02_height_above_cap", [] { return baseWith(0x08, 4097); }, rejected(ErrorKind::TooLarge)},
-    {"02_width_overflows_32_bits", [] { return baseWith(0x04, 0xFFFFFFFF); }, rejected(ErrorKind::TooLarge)},
+    {"02_width_overflows_32_bits", [] { return baseWith(0x04, 0xFFFFFFFF); },
+     rejected(ErrorKind::TooLarge)},
     {"02_doubled_picture_above_cap",
      [] {
        Bytes b = baseWith(0x04, 4096);
@@ -185,13 +199,19 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(pic[4 * 18 + 3], 0);  // row 4, never written
      }},
     // 4. Frame counts.
-    {"04_no_frames_is_an_empty_movie", [] { TestMovie m = workedExample(); m.frames.clear(); return m.bytes(); },
+    {"04_no_frames_is_an_empty_movie",
+     [] {
+       TestMovie m = workedExample();
+       m.frames.clear();
+       return m.bytes();
+     },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().storedFrames, 0u);
        EXPECT_TRUE(d.frames.empty());
      }},
-    {"04_frame_count_above_cap", [] { return baseWith(0x0C, 0x1000000); }, rejected(ErrorKind::TooLarge)},
+    {"04_frame_count_above_cap", [] { return baseWith(0x0C, 0x1000000); },
+     rejected(ErrorKind::TooLarge)},
     {"04_ring_frame_pushes_count_above_cap",
      [] {
        Bytes b = baseWith(0x0C, 0xFFFFFF);
@@ -199,14 +219,16 @@ const std::vector<Case> kCases = {
        return b;
      },
      rejected(ErrorKind::TooLarge)},
-    {"04_frame_tables_beyond_file", [] { return baseWith(0x0C, 1000); }, rejected(ErrorKind::Truncated)},
+    {"04_frame_tables_beyond_file", [] { return baseWith(0x0C, 1000); },
+     rejected(ErrorKind::Truncated)},
     // 5. Frame rate.
     {"05_frame_rate_zero_is_10_fps", [] { return baseWith(0x10, 0); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 10000u);
      }},
-    {"05_frame_rate_negative_is_10us_units", [] { return baseWith(0x10, static_cast<uint32_t>(-6667)); },
+    {"05_frame_rate_negative_is_10us_units",
+     [] { return baseWith(0x10, static_cast<uint32_t>(-6667)); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 6667u);
@@ -221,7 +243,8 @@ const std::vector<Case> kCases = {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483600u);
      }},
-    {"05_frame_rate_above_cap", [] { return baseWith(0x10, 21474837); }, rejected(ErrorKind::TooLarge)},
+    {"05_frame_rate_above_cap", [] { return baseWith(0x10, 21474837); },
+     rejected(ErrorKind::TooLarge)},
     // 6. Flags.
     {"06_unknown_flag_bits_ignored", [] { return baseWith(0x14, 0xFFFFFFF8u); },
      [](Result<Movie>& m, const Decoded& d) {
@@ -237,21 +260,28 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(d.pictures(), 1);
      }},
     // 7. Another audio codec: the track is skipped, the movie plays.
-    {"07_bink_audio_track_skipped", [] { return withAudio({1, 2, 3, 4, 5, 6, 7, 8}, 0x48000000u | 22050).bytes(); },
+    {"07_bink_audio_track_skipped",
+     [] {
+       return withAudio({1, 2, 3, 4, 5, 6, 7, 8}, 0x48000000u | 22050).bytes();
+     },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(m->header().audio[0].codec, AudioCodec::BinkRdft);
        EXPECT_TRUE(d.audio[0].empty());
      }},
     // 8. Tree block.
-    {"08_tree_block_beyond_file", [] { return baseWith(0x34, 10000); }, rejected(ErrorKind::Truncated)},
-    {"08_tree_size_field_absurd", [] { return baseWith(0x44, 0xFFFFFFFF); }, rejected(ErrorKind::Corrupt)},
+    {"08_tree_block_beyond_file", [] { return baseWith(0x34, 10000); },
+     rejected(ErrorKind::Truncated)},
+    {"08_tree_size_field_absurd", [] { return baseWith(0x44, 0xFFFFFFFF); },
+     rejected(ErrorKind::Corrupt)},
     {"08_tree_block_size_zero", [] { return baseWith(0x34, 0); }, rejected(ErrorKind::Corrupt)},
     // 9. 8-bit trees.
-    {"09_byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); }, rejected(ErrorKind::Corrupt)},
+    {"09_byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); },
+     rejected(ErrorKind::Corrupt)},
     {"09_byte_tree_with_256_leaves", [] { return withTrees(wideByteTree(8)).bytes(); },
      [](Result<Movie>& m, const Decoded&) { opened(m); }},
-    {"09_byte_tree_deeper_than_27", [] { return withTrees(deepByteTree(29)).bytes(); }, rejected(ErrorKind::Corrupt)},
+    {"09_byte_tree_deeper_than_27", [] { return withTrees(deepByteTree(29)).bytes(); },
+     rejected(ErrorKind::Corrupt)},
     {"09_byte_tree_27_deep", [] { return withTrees(deepByteTree(28)).bytes(); },
      [](Result<Movie>& m, const Decoded&) { opened(m); }},
     {"09_audio_tree_deeper_than_27",
@@ -271,23 +301,41 @@ const std::vector<Case> kCases = {
      },
      audioDropped()},
     // 10. 16-bit trees.
-    {"10_video_tree_larger_than_size_field", [] { TestMovie m = workedExample(); m.treeSizes[3] = 24; return m.bytes(); },
+    {"10_video_tree_larger_than_size_field",
+     [] {
+       TestMovie m = workedExample();
+       m.treeSizes[3] = 24;
+       return m.bytes();
+     },
      rejected(ErrorKind::Corrupt)},
-    {"10_video_tree_exactly_fits_size_field", [] { TestMovie m = workedExample(); m.treeSizes[3] = 25; return m.bytes(); }, plays(1)},
-    {"10_video_tree_nested_501_deep", [] { return combMovie(16, 4, std::vector<uint16_t>(502, kSolid7), "").bytes(); },
+    {"10_video_tree_exactly_fits_size_field",
+     [] {
+       TestMovie m = workedExample();
+       m.treeSizes[3] = 25;
+       return m.bytes();
+     },
+     plays(1)},
+    {"10_video_tree_nested_501_deep",
+     [] { return combMovie(16, 4, std::vector<uint16_t>(502, kSolid7), "").bytes(); },
      rejected(ErrorKind::Corrupt)},
-    {"10_video_tree_nested_500_deep", [] { return combMovie(16, 4, std::vector<uint16_t>(501, kSolid7), "0000").bytes(); },
+    {"10_video_tree_nested_500_deep",
+     [] { return combMovie(16, 4, std::vector<uint16_t>(501, kSolid7), "0000").bytes(); },
      plays(1)},
     // 11. Cache slots no leaf refers to still exist and stay unreachable.
-    {"11_escapes_matching_no_leaf", [] { return combMovie(16, 4, {kSolid7, typeValue(3, 0, 9)}, "0101").bytes(); },
+    {"11_escapes_matching_no_leaf",
+     [] {
+       return combMovie(16, 4, {kSolid7, typeValue(3, 0, 9)}, "0101").bytes();
+     },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[0], 7);
        EXPECT_EQ(d.frames[0].picture[4], 9);
      }},
     // 12. Absent and single-leaf trees.
-    {"12_all_video_trees_absent", [] { return withTrees({0x00}).bytes(); }, rejected(ErrorKind::Corrupt)},
-    {"12_single_leaf_tree_takes_no_bits", [] { return combMovie(16, 4, {typeValue(3, 63, 5)}, "1").bytes(); },
+    {"12_all_video_trees_absent", [] { return withTrees({0x00}).bytes(); },
+     rejected(ErrorKind::Corrupt)},
+    {"12_single_leaf_tree_takes_no_bits",
+     [] { return combMovie(16, 4, {typeValue(3, 63, 5)}, "1").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[15], 5);
@@ -308,7 +356,8 @@ const std::vector<Case> kCases = {
      }},
     {"14_video_data_ends_early_next_frame_plays",
      [] {
-       TestMovie m = combMovie(64, 16, {kSolid7, typeValue(3, 0, 9)}, "0101");  // 64 blocks, 32 bits
+       TestMovie m =
+           combMovie(64, 16, {kSolid7, typeValue(3, 0, 9)}, "0101");  // 64 blocks, 32 bits
        TestFrame f;
        f.video = Bytes(8, 0);
        m.frames.push_back(f);
@@ -442,11 +491,23 @@ const std::vector<Case> kCases = {
        opened(m);
        expectDamage(d, 0, Part::Audio, true);
      }},
-    {"17_decoded_size_zero", [] { return withAudio({0, 0, 0, 0, 0x29, 0, 0x20}).bytes(); }, audioDropped()},
-    {"17_decoded_size_above_16_MiB", [] { return withAudio({0, 0, 0, 2, 0x29, 0, 0x20}).bytes(); }, audioDropped()},
-    {"17_decoded_size_not_whole_samples", [] { return withAudio({5, 0, 0, 0, 0x2D, 0x40, 0x01, 0x24, 0x68, 0}, kPacked16Mono).bytes(); },
+    {"17_decoded_size_zero",
+     [] {
+       return withAudio({0, 0, 0, 0, 0x29, 0, 0x20}).bytes();
+     },
      audioDropped()},
-    {"17_stereo_bit_disagrees_with_header", [] { return withAudio(packed8MonoPayload(), kPacked8Mono | 0x10000000).bytes(); },
+    {"17_decoded_size_above_16_MiB",
+     [] {
+       return withAudio({0, 0, 0, 2, 0x29, 0, 0x20}).bytes();
+     },
+     audioDropped()},
+    {"17_decoded_size_not_whole_samples",
+     [] {
+       return withAudio({5, 0, 0, 0, 0x2D, 0x40, 0x01, 0x24, 0x68, 0}, kPacked16Mono).bytes();
+     },
+     audioDropped()},
+    {"17_stereo_bit_disagrees_with_header",
+     [] { return withAudio(packed8MonoPayload(), kPacked8Mono | 0x10000000).bytes(); },
      audioDropped()},
     {"17_decoded_size_above_header_hint",
      [] {
@@ -459,7 +520,11 @@ const std::vector<Case> kCases = {
        ASSERT_EQ(d.audio[0].size(), 4096u);
        EXPECT_EQ(d.audio[0][4095], static_cast<uint8_t>(0x80 + 4095));
      }},
-    {"17_packed_data_ends_early", [] { return withAudio({0x00, 0x01, 0x00, 0x00, 0x2D, 0x00}).bytes(); }, audioDropped()},
+    {"17_packed_data_ends_early",
+     [] {
+       return withAudio({0x00, 0x01, 0x00, 0x00, 0x2D, 0x00}).bytes();
+     },
+     audioDropped()},
     // 18. Audio for a track the header does not have.
     {"18_audio_chunk_for_absent_track", [] { return withAudio(packed8MonoPayload(), 0).bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
@@ -467,7 +532,8 @@ const std::vector<Case> kCases = {
        EXPECT_TRUE(d.audio[0].empty());
      }},
     // 19. Video bitstream.
-    {"19_run_longer_than_blocks_left", [] { return combMovie(16, 4, {typeValue(3, 63, 4)}, "0").bytes(); },
+    {"19_run_longer_than_blocks_left",
+     [] { return combMovie(16, 4, {typeValue(3, 63, 4)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[63], 4);
@@ -485,7 +551,10 @@ const std::vector<Case> kCases = {
        expectDamage(d, 0, Part::Video, false);
      }},
     // 20. Blocks frame 0 leaves alone show index 0.
-    {"20_first_frame_skips_blocks", [] { return combMovie(16, 4, {typeValue(2, 0), kSolid7}, "0101").bytes(); },
+    {"20_first_frame_skips_blocks",
+     [] {
+       return combMovie(16, 4, {typeValue(2, 0), kSolid7}, "0101").bytes();
+     },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[0], 0);
@@ -535,7 +604,8 @@ const std::vector<Case> kCases = {
        EXPECT_FALSE(f->paletteChanged);
      }},
     // 24. Zero-bit codes: the work is bounded by the number of blocks.
-    {"24_zero_bit_codes_fill_a_large_picture", [] { return combMovie(1024, 1024, {typeValue(3, 0, 3)}, "0").bytes(); },
+    {"24_zero_bit_codes_fill_a_large_picture",
+     [] { return combMovie(1024, 1024, {typeValue(3, 0, 3)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture.back(), 3);
@@ -553,7 +623,9 @@ TEST_P(Robustness, ReaderSurvives) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, Robustness, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Case>& info) {
+                           return std::string(info.param.name);
+                         });
 
 // 26. What the library can do for the program: a missing or unreadable file, a file that
 // shrinks while it plays, a movie without sound.
@@ -570,7 +642,9 @@ TEST(RobustnessProgram, FileShrinkingWhilePlayingEndsTheMovie) {
   m.frames.resize(4000, m.frames[0]);  // 64 KB of frames: more than any read buffer
   const Bytes bytes = m.bytes();
   const auto path = std::filesystem::temp_directory_path() / "smk_shrinking_test.smk";
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
   auto movie = Movie::open(path.string());
   ASSERT_TRUE(movie.ok());
   ASSERT_NE(movie->decodeNextFrame(), nullptr);

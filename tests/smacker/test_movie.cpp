@@ -36,7 +36,8 @@ std::vector<uint8_t> TestMovie::bytes() const {
     for (const auto& [track, payload] : f.audio) {
       type |= static_cast<uint8_t>(2u << track);
       auto o = f.audioLengthOverride.find(track);
-      put32(c, o != f.audioLengthOverride.end() ? o->second : static_cast<uint32_t>(payload.size() + 4));
+      put32(c, o != f.audioLengthOverride.end() ? o->second
+                                                : static_cast<uint32_t>(payload.size() + 4));
       c.insert(c.end(), payload.begin(), payload.end());
     }
     c.insert(c.end(), f.video.begin(), f.video.end());
@@ -55,18 +56,22 @@ std::vector<uint8_t> TestMovie::bytes() const {
   for (uint32_t s : treeSizes) put32(out, s);
   for (uint32_t r : audioRate) put32(out, r);
   put32(out, 0);
-  for (size_t i = 0; i < frames.size(); ++i) put32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
+  for (size_t i = 0; i < frames.size(); ++i)
+    put32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
   out.insert(out.end(), types.begin(), types.end());
   out.insert(out.end(), trees.begin(), trees.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());
   return out;
 }
 
-std::vector<uint8_t> redGreenPalette() { return {0x03, 0x89, 0x3F, 0x00, 0x00, 0x00, 0x3F, 0x00, 0xFF, 0xF3, 0x00, 0x00}; }
+std::vector<uint8_t> redGreenPalette() {
+  return {0x03, 0x89, 0x3F, 0x00, 0x00, 0x00, 0x3F, 0x00, 0xFF, 0xF3, 0x00, 0x00};
+}
 
 TestMovie workedExample() {
   TestMovie m;
-  m.trees = {0x78, 0x01, 0x04, 0x0c, 0x38, 0x00, 0x0a, 0x16, 0xfc, 0xff, 0x07, 0x00, 0x08, 0x00, 0x0c, 0x48, 0x35};
+  m.trees = {0x78, 0x01, 0x04, 0x0c, 0x38, 0x00, 0x0a, 0x16, 0xfc,
+             0xff, 0x07, 0x00, 0x08, 0x00, 0x0c, 0x48, 0x35};
   m.treeSizes = {0, 0, 0, 40};
   TestFrame f;
   f.palette = redGreenPalette();
@@ -135,6 +140,8 @@ std::vector<uint8_t> typeTreeComb(const std::vector<uint16_t>& values, uint32_t&
 }
 
 std::vector<uint8_t> packed8MonoPayload() { return {0x04, 0x00, 0x00, 0x00, 0x29, 0x00, 0x20}; }
-std::vector<uint8_t> packed16MonoPayload() { return {0x06, 0x00, 0x00, 0x00, 0x2D, 0x40, 0x01, 0x24, 0x68, 0x00}; }
+std::vector<uint8_t> packed16MonoPayload() {
+  return {0x06, 0x00, 0x00, 0x00, 0x2D, 0x40, 0x01, 0x24, 0x68, 0x00};
+}
 
 }  // namespace smk::test

@@ -25,17 +25,17 @@ class BitWriter {
 };
 
 struct TestFrame {
-  std::vector<uint8_t> palette;                  // whole palette chunk (length byte included)
-  std::map<int, std::vector<uint8_t>> audio;     // track -> payload (the length is added)
-  std::map<int, uint32_t> audioLengthOverride;   // track -> stored Length field
+  std::vector<uint8_t> palette;                 // whole palette chunk (length byte included)
+  std::map<int, std::vector<uint8_t>> audio;    // track -> payload (the length is added)
+  std::map<int, uint32_t> audioLengthOverride;  // track -> stored Length field
   std::vector<uint8_t> video;
-  std::optional<uint32_t> sizeOverride;          // stored FrameSize entry
+  std::optional<uint32_t> sizeOverride;  // stored FrameSize entry
 };
 
 struct TestMovie {
   std::string signature = "SMK2";
   uint32_t width = 16, height = 4;
-  std::optional<uint32_t> framesOverride;        // default: frames.size() - ring
+  std::optional<uint32_t> framesOverride;  // default: frames.size() - ring
   int32_t frameRate = 100;
   uint32_t flags = 0;
   std::array<uint32_t, 7> audioSize{};

@@ -1,9 +1,9 @@
 // Dialog templates as the resources hold them.
+#include "user/dialog_template.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "user/dialog_template.h"
 
 namespace {
 

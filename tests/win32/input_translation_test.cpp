@@ -49,14 +49,17 @@ TEST(SdlEvents, MouseButtonsMoveThePointerFirst) {
     Uint8 sdl;
     InputEvent::Button button;
   };
-  for (Case c : {Case{SDL_BUTTON_LEFT, InputEvent::kLeft}, Case{SDL_BUTTON_RIGHT, InputEvent::kRight},
-                 Case{SDL_BUTTON_MIDDLE, InputEvent::kMiddle}}) {
+  for (Case c :
+       {Case{SDL_BUTTON_LEFT, InputEvent::kLeft}, Case{SDL_BUTTON_RIGHT, InputEvent::kRight},
+        Case{SDL_BUTTON_MIDDLE, InputEvent::kMiddle}}) {
     EXPECT_EQ(win32::TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, c.sdl, 285, 170)).input,
-              (std::vector{Mouse(E::kMouseMove, 285, 170, c.button), Mouse(E::kButtonDown, 285, 170, c.button)}));
+              (std::vector{Mouse(E::kMouseMove, 285, 170, c.button),
+                           Mouse(E::kButtonDown, 285, 170, c.button)}));
     EXPECT_EQ(win32::TranslateSdlEvent(Button(SDL_MOUSEBUTTONUP, c.sdl, 1, 2)).input.back(),
               Mouse(E::kButtonUp, 1, 2, c.button));
   }
-  EXPECT_TRUE(win32::TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 1, 2)).input.empty());
+  EXPECT_TRUE(
+      win32::TranslateSdlEvent(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 1, 2)).input.empty());
   SDL_Event motion{};
   motion.type = SDL_MOUSEMOTION;
   motion.motion.x = 7;
@@ -69,11 +72,20 @@ TEST(SdlEvents, KeysBecomeVirtualKeys) {
     SDL_Keycode key;
     UINT vk;
   };
-  const Case cases[] = {{SDLK_RETURN, VK_RETURN}, {SDLK_KP_ENTER, VK_RETURN}, {SDLK_ESCAPE, VK_ESCAPE},
-                        {SDLK_SPACE, VK_SPACE},   {SDLK_BACKSPACE, VK_BACK},  {SDLK_TAB, VK_TAB},
-                        {SDLK_LEFT, VK_LEFT},     {SDLK_F1, VK_F1},           {SDLK_F4, VK_F1 + 3},
-                        {SDLK_a, 'A'},            {SDLK_z, 'Z'},              {SDLK_0, '0'},
-                        {SDLK_LSHIFT, VK_SHIFT},  {SDLK_RALT, VK_MENU}};
+  const Case cases[] = {{SDLK_RETURN, VK_RETURN},
+                        {SDLK_KP_ENTER, VK_RETURN},
+                        {SDLK_ESCAPE, VK_ESCAPE},
+                        {SDLK_SPACE, VK_SPACE},
+                        {SDLK_BACKSPACE, VK_BACK},
+                        {SDLK_TAB, VK_TAB},
+                        {SDLK_LEFT, VK_LEFT},
+                        {SDLK_F1, VK_F1},
+                        {SDLK_F4, VK_F1 + 3},
+                        {SDLK_a, 'A'},
+                        {SDLK_z, 'Z'},
+                        {SDLK_0, '0'},
+                        {SDLK_LSHIFT, VK_SHIFT},
+                        {SDLK_RALT, VK_MENU}};
   for (Case c : cases) {
     EXPECT_EQ(win32::TranslateSdlEvent(KeyEvent(SDL_KEYDOWN, c.key)).input,
               std::vector{Key(E::kKeyDown, c.vk)})
@@ -113,9 +125,12 @@ win32::ScriptCommand Command(const std::string& line) {
 
 TEST(ScriptInput, CommandsGiveTheUsersEvents) {
   EXPECT_EQ(win32::ScriptInput(Command("click 3 4")),
-            (std::vector{Mouse(E::kMouseMove, 3, 4), Mouse(E::kButtonDown, 3, 4), Mouse(E::kButtonUp, 3, 4)}));
-  EXPECT_EQ(win32::ScriptInput(Command("rclick 3 4"))->at(1), Mouse(E::kButtonDown, 3, 4, InputEvent::kRight));
-  EXPECT_EQ(win32::ScriptInput(Command("mclick 3 4"))->at(2), Mouse(E::kButtonUp, 3, 4, InputEvent::kMiddle));
+            (std::vector{Mouse(E::kMouseMove, 3, 4), Mouse(E::kButtonDown, 3, 4),
+                         Mouse(E::kButtonUp, 3, 4)}));
+  EXPECT_EQ(win32::ScriptInput(Command("rclick 3 4"))->at(1),
+            Mouse(E::kButtonDown, 3, 4, InputEvent::kRight));
+  EXPECT_EQ(win32::ScriptInput(Command("mclick 3 4"))->at(2),
+            Mouse(E::kButtonUp, 3, 4, InputEvent::kMiddle));
   EXPECT_EQ(win32::ScriptInput(Command("down 5 6")),
             (std::vector{Mouse(E::kMouseMove, 5, 6), Mouse(E::kButtonDown, 5, 6)}));
   EXPECT_EQ(win32::ScriptInput(Command("up 5 6"))->back(), Mouse(E::kButtonUp, 5, 6));
@@ -133,10 +148,10 @@ TEST(ScriptInput, KeyNames) {
     const char* name;
     UINT vk;
   };
-  for (Case c : {Case{"Return", VK_RETURN}, Case{"BackSpace", VK_BACK}, Case{"Tab", VK_TAB},
-                 Case{"Space", VK_SPACE}, Case{"Left", VK_LEFT}, Case{"F1", VK_F1},
-                 Case{"F12", VK_F1 + 11}, Case{"Shift", VK_SHIFT}, Case{"a", 'A'}, Case{"Q", 'Q'},
-                 Case{"7", '7'}}) {
+  for (Case c :
+       {Case{"Return", VK_RETURN}, Case{"BackSpace", VK_BACK}, Case{"Tab", VK_TAB},
+        Case{"Space", VK_SPACE}, Case{"Left", VK_LEFT}, Case{"F1", VK_F1}, Case{"F12", VK_F1 + 11},
+        Case{"Shift", VK_SHIFT}, Case{"a", 'A'}, Case{"Q", 'Q'}, Case{"7", '7'}}) {
     EXPECT_EQ(win32::VirtualKeyOfName(c.name), c.vk) << c.name;
   }
   for (const char* bad : {"F0", "F13", "ab", "return", ""}) {

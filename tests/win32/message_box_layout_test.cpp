@@ -1,7 +1,7 @@
 // Message box text wrapping and placement, measured with one unit per character.
-#include <gtest/gtest.h>
-
 #include "user/message_box_layout.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -47,7 +47,8 @@ TEST(MessageBoxLayout, CentredWithTheButtonBelowTheText) {
   EXPECT_GE(box.button.top, box.text.bottom);
   EXPECT_GT(box.text.left, box.icon.right);
 
-  win32::MessageBoxLayout plain = win32::LayoutMessageBox("Caption", "short", false, 640, 480, Chars, Chars, 13);
+  win32::MessageBoxLayout plain =
+      win32::LayoutMessageBox("Caption", "short", false, 640, 480, Chars, Chars, 13);
   EXPECT_EQ(plain.icon.right - plain.icon.left, 0);
   EXPECT_LT(plain.text.left, box.text.left);
 }

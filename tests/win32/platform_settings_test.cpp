@@ -19,14 +19,10 @@ TEST(PlatformSettings, ScreenModes) {
     bool palette;
   };
   const Case cases[] = {
-      {"640x480x8p", true, 640, 480, 8, 1, true},
-      {"800x600x16", true, 800, 600, 16, 1, false},
-      {"640x480x1x4", true, 640, 480, 1, 4, false},
-      {"640x480x8x2p", true, 640, 480, 8, 2, true},
-      {"640x480", false, 0, 0, 0, 0, false},
-      {"0x480x8", false, 0, 0, 0, 0, false},
-      {"640x480x33", false, 0, 0, 0, 0, false},
-      {"640x480x8q", false, 0, 0, 0, 0, false},
+      {"640x480x8p", true, 640, 480, 8, 1, true},   {"800x600x16", true, 800, 600, 16, 1, false},
+      {"640x480x1x4", true, 640, 480, 1, 4, false}, {"640x480x8x2p", true, 640, 480, 8, 2, true},
+      {"640x480", false, 0, 0, 0, 0, false},        {"0x480x8", false, 0, 0, 0, 0, false},
+      {"640x480x33", false, 0, 0, 0, 0, false},     {"640x480x8q", false, 0, 0, 0, 0, false},
   };
   for (const Case& c : cases) {
     auto mode = win32::ParseScreenMode(c.text);

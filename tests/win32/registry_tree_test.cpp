@@ -1,7 +1,8 @@
 // The registry file format: what it reads, what it writes, what it refuses.
+#include "registry/registry_tree.h"
+
 #include <gtest/gtest.h>
 
-#include "registry/registry_tree.h"
 #include "win32_api.h"
 
 namespace {
@@ -27,7 +28,8 @@ TEST(RegistryTree, ReadsAnExportAndWritesItBack) {
   std::string error;
   auto tree = RegistryTree::Parse(text, error);
   ASSERT_TRUE(tree) << error;
-  const win32::RegistryKey* paths = tree->Find("hkey_current_user\\software\\kulvo\\corvale 2000\\paths");
+  const win32::RegistryKey* paths =
+      tree->Find("hkey_current_user\\software\\kulvo\\corvale 2000\\paths");
   ASSERT_NE(paths, nullptr);
   ASSERT_NE(paths->Find("home"), nullptr);
   EXPECT_EQ(paths->Find("HOME")->type, static_cast<uint32_t>(REG_SZ));

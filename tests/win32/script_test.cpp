@@ -1,7 +1,7 @@
 // The headless input script.
-#include <gtest/gtest.h>
-
 #include "backend/headless/script.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,9 +14,10 @@ TEST(Script, ReadsEveryCommand) {
       "altkey F4\nwait 250\nuntil frame 12\nuntil msgbox\nmsgbox ok\nscreenshot shot.png\r\n",
       error);
   ASSERT_TRUE(script) << error;
-  const Kind expected[] = {Kind::kDown,       Kind::kUp,      Kind::kClick,       Kind::kRightClick,
-                           Kind::kMiddleClick, Kind::kKey,     Kind::kAltKey,      Kind::kWait,
-                           Kind::kUntilFrame,  Kind::kUntilMsgbox, Kind::kMsgboxOk, Kind::kScreenshot};
+  const Kind expected[] = {Kind::kDown,        Kind::kUp,          Kind::kClick,
+                           Kind::kRightClick,  Kind::kMiddleClick, Kind::kKey,
+                           Kind::kAltKey,      Kind::kWait,        Kind::kUntilFrame,
+                           Kind::kUntilMsgbox, Kind::kMsgboxOk,    Kind::kScreenshot};
   for (Kind kind : expected) {
     ASSERT_FALSE(script->empty());
     EXPECT_EQ(script->front().kind, kind) << script->front().text;
@@ -36,8 +37,8 @@ TEST(Script, ReadsEveryCommand) {
 }
 
 TEST(Script, NamesTheLineItCannotRead) {
-  for (const char* bad : {"click 1\n", "wait -5\n", "msgbox cancel\n", "until 3\n",
-                          "jump 1 2\n", "key\n", "click 1 2 3\n"}) {
+  for (const char* bad : {"click 1\n", "wait -5\n", "msgbox cancel\n", "until 3\n", "jump 1 2\n",
+                          "key\n", "click 1 2 3\n"}) {
     std::string error;
     EXPECT_FALSE(win32::Script::Parse(std::string("wait 1\n") + bad, error)) << bad;
     EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;

@@ -56,10 +56,11 @@ WeightedColour mean(const std::vector<WeightedColour>& box) {
 std::vector<WeightedColour> medianCut(std::vector<WeightedColour> colours, std::size_t count) {
   std::vector<std::vector<WeightedColour>> boxes{std::move(colours)};
   auto spread = [](const std::vector<WeightedColour>& box, int axis) {
-    auto value = [axis](const WeightedColour& c) { return axis == 0 ? c.r : axis == 1 ? c.g : c.b; };
-    auto [lo, hi] = std::minmax_element(box.begin(), box.end(), [&](auto& a, auto& b) {
-      return value(a) < value(b);
-    });
+    auto value = [axis](const WeightedColour& c) {
+      return axis == 0 ? c.r : axis == 1 ? c.g : c.b;
+    };
+    auto [lo, hi] = std::minmax_element(box.begin(), box.end(),
+                                        [&](auto& a, auto& b) { return value(a) < value(b); });
     return value(*hi) - value(*lo);
   };
   while (boxes.size() < count) {
@@ -109,9 +110,9 @@ WeightedColour fromRgb8(Rgb8 c) { return {double(c.r), double(c.g), double(c.b),
 
 ColourTable staticColours() {
   ColourTable table{};
-  const Rgb8 low[10] = {{0, 0, 0},       {128, 0, 0},     {0, 128, 0},   {128, 128, 0},
-                        {0, 0, 128},     {128, 0, 128},   {0, 128, 128}, {192, 192, 192},
-                        {79, 101, 125},  {166, 202, 240}};
+  const Rgb8 low[10] = {{0, 0, 0},      {128, 0, 0},    {0, 128, 0},   {128, 128, 0},
+                        {0, 0, 128},    {128, 0, 128},  {0, 128, 128}, {192, 192, 192},
+                        {79, 101, 125}, {166, 202, 240}};
   const Rgb8 high[10] = {{193, 204, 217}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},
                          {0, 255, 0},     {255, 255, 0},   {0, 0, 255},     {255, 0, 255},
                          {0, 255, 255},   {255, 255, 255}};
@@ -147,7 +148,8 @@ ColourTable buildColourTable(const std::vector<const Picture*>& pictures) {
   }
 
   // Darkest to brightest, then nudged apart so that every entry is a colour of its own.
-  std::vector<WeightedColour> free(centres.begin() + static_cast<std::ptrdiff_t>(fixed), centres.end());
+  std::vector<WeightedColour> free(centres.begin() + static_cast<std::ptrdiff_t>(fixed),
+                                   centres.end());
   std::sort(free.begin(), free.end(), [](auto& a, auto& b) {
     return 3 * a.r + 4 * a.g + 2 * a.b < 3 * b.r + 4 * b.g + 2 * b.b;
   });
@@ -158,7 +160,8 @@ ColourTable buildColourTable(const std::vector<const Picture*>& pictures) {
       used.insert((uint32_t{table[i].r} << 16) | (uint32_t{table[i].g} << 8) | table[i].b);
   for (std::size_t i = 0; i < free.size(); ++i) {
     Rgb8 c = toRgb8({free[i].r / 255, free[i].g / 255, free[i].b / 255});
-    for (int step = 0; !used.insert((uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | c.b).second; ++step) {
+    for (int step = 0; !used.insert((uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | c.b).second;
+         ++step) {
       uint8_t& channel = step % 3 == 0 ? c.g : step % 3 == 1 ? c.r : c.b;
       channel = channel < 255 ? channel + 1 : channel - 1;
     }

@@ -1,9 +1,10 @@
 #include "dib_file.h"
-#include "little_endian.h"
 
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "little_endian.h"
 
 namespace artgen {
 
@@ -80,7 +81,8 @@ IndexedImage readBmp(const std::string& path) {
   if (get(in, 26, 2) != 1 || get(in, 28, 2) != 8 || get(in, 30, 4) != 0)
     throw fail("not an uncompressed 8-bit picture");
   const uint32_t stride = rowStride(static_cast<int>(width));
-  if (in.size() != kPixelOffset + stride * height) throw fail("file size does not match the header");
+  if (in.size() != kPixelOffset + stride * height)
+    throw fail("file size does not match the header");
 
   IndexedImage image{static_cast<int>(width), static_cast<int>(height), {}, {}};
   for (std::size_t i = 0; i < 256; ++i) {

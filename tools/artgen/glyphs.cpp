@@ -29,8 +29,9 @@ Glyph glyphFor(char c) {
     case '2':  // hook over a diagonal onto a flat base
       return {0.6, {join(arc({0.3, 0.29}, 0.29, 0.29, 195, 385), {{0.0, 1.0}, {0.6, 1.0}})}};
     case '3':  // two bowls
-      return {0.6,
-              {join(arc({0.29, 0.25}, 0.27, 0.25, 205, 450), arc({0.29, 0.74}, 0.31, 0.26, 270, 520))}};
+      return {
+          0.6,
+          {join(arc({0.29, 0.25}, 0.27, 0.25, 205, 450), arc({0.29, 0.74}, 0.31, 0.26, 270, 520))}};
     case '4':  // upright, diagonal and crossbar in one stroke
       return {0.62, {{{0.46, 1.0}, {0.46, 0.0}, {0.0, 0.68}, {0.62, 0.68}}}};
     case 'Q':

@@ -1,11 +1,12 @@
 #include "icon_art.h"
-#include "little_endian.h"
 
 #include <array>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "little_endian.h"
 
 namespace artgen {
 
@@ -17,67 +18,51 @@ struct IconColour {
   uint8_t r, g, b;
 };
 constexpr std::array<IconColour, 16> kColours{{
-    {'k', 0, 0, 0},       {'m', 128, 0, 0},     {'g', 0, 128, 0},     {'o', 128, 128, 0},
-    {'n', 0, 0, 128},     {'p', 128, 0, 128},   {'t', 0, 128, 128},   {'s', 192, 192, 192},
-    {'d', 128, 128, 128}, {'r', 255, 0, 0},     {'G', 0, 255, 0},     {'y', 255, 255, 0},
-    {'b', 0, 0, 255},     {'f', 255, 0, 255},   {'a', 0, 255, 255},   {'w', 255, 255, 255},
+    {'k', 0, 0, 0},
+    {'m', 128, 0, 0},
+    {'g', 0, 128, 0},
+    {'o', 128, 128, 0},
+    {'n', 0, 0, 128},
+    {'p', 128, 0, 128},
+    {'t', 0, 128, 128},
+    {'s', 192, 192, 192},
+    {'d', 128, 128, 128},
+    {'r', 255, 0, 0},
+    {'G', 0, 255, 0},
+    {'y', 255, 255, 0},
+    {'b', 0, 0, 255},
+    {'f', 255, 0, 255},
+    {'a', 0, 255, 255},
+    {'w', 255, 255, 255},
 }};
 
 // '*' is a pixel of static, '.' a transparent pixel; every other letter is a colour above.
 // Grey cabinet with a highlight on its upper-left edges, screen in a black bezel, two knobs and
 // a speaker grille on the right, antennae with red tips, short feet.
 constexpr std::string_view kLarge[32] = {
-    "...GGGGGGGGGGGGGGGGGGGGGGGGGGG..",
-    ".GGGGGrrGGGGGGGGGGGGGGGGrrGGGGG.",
-    "GGGGGGrrGGGGGGGGGGGGGGGGrrGGGGGG",
-    "GGGGGGGGdGGGGGGGGGGGGGGdGGGGGGGG",
-    "GGGGGGGGGdGGGGGGGGGGGGdGGGGGGGGG",
-    "GGGGGGGGGGdGGGGGGGGGGdGGGGGGGGGG",
-    "GGGGGGGGGGGdGGGGGGGGdGGGGGGGGGGG",
-    "GGGGGGGGGGGGdGGGGGGdGGGGGGGGGGGG",
-    "GGGGGGGGGGGGGdkkkkdGGGGGGGGGGGGG",
-    "GGGGGGGGGGGGkdsssddkGGGGGGGGGGGG",
-    "GGkkkkkkkkkkkkkkkkkkkkkkkkkkkkGG",
-    "GGkwwwwwwwwwwwwwwwwwwwwwwwwwskGG",
-    "GGkwssssssssssssssssssssssssdkGG",
-    "GGkwskkkkkkkkkkkkkkkkssskkssdkGG",
-    "GGkwskk************kksskwdksdkGG",
-    "GGkwsk**************ksskddksdkGG",
-    "GGkwsk**************kssskkssdkGG",
-    "GGkwsk**************ksssssssdkGG",
-    "GGkwsk**************kssskkssdkGG",
-    "GGkwsk**************ksskwdksdkGG",
-    "GGkwsk**************ksskddksdkGG",
-    "GGkwsk**************kssskkssdkGG",
-    "GGkwsk**************ksssssssdkGG",
-    "GGkwskk************kkssddddsdkGG",
-    "GGkwskkkkkkkkkkkkkkkksssssssdkGG",
-    "GGkwsssssssssssssssssssddddsdkGG",
-    "GGksdddddddddddddddddddddddddkGG",
-    "GGkkkkkkkkkkkkkkkkkkkkkkkkkkkkGG",
-    "GGGGGkddkGGGGGGGGGGGGGGkddkGGGGG",
-    "GGGGGkkkkGGGGGGGGGGGGGGkkkkGGGGG",
-    "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG",
-    "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG",
+    "...GGGGGGGGGGGGGGGGGGGGGGGGGGG..", ".GGGGGrrGGGGGGGGGGGGGGGGrrGGGGG.",
+    "GGGGGGrrGGGGGGGGGGGGGGGGrrGGGGGG", "GGGGGGGGdGGGGGGGGGGGGGGdGGGGGGGG",
+    "GGGGGGGGGdGGGGGGGGGGGGdGGGGGGGGG", "GGGGGGGGGGdGGGGGGGGGGdGGGGGGGGGG",
+    "GGGGGGGGGGGdGGGGGGGGdGGGGGGGGGGG", "GGGGGGGGGGGGdGGGGGGdGGGGGGGGGGGG",
+    "GGGGGGGGGGGGGdkkkkdGGGGGGGGGGGGG", "GGGGGGGGGGGGkdsssddkGGGGGGGGGGGG",
+    "GGkkkkkkkkkkkkkkkkkkkkkkkkkkkkGG", "GGkwwwwwwwwwwwwwwwwwwwwwwwwwskGG",
+    "GGkwssssssssssssssssssssssssdkGG", "GGkwskkkkkkkkkkkkkkkkssskkssdkGG",
+    "GGkwskk************kksskwdksdkGG", "GGkwsk**************ksskddksdkGG",
+    "GGkwsk**************kssskkssdkGG", "GGkwsk**************ksssssssdkGG",
+    "GGkwsk**************kssskkssdkGG", "GGkwsk**************ksskwdksdkGG",
+    "GGkwsk**************ksskddksdkGG", "GGkwsk**************kssskkssdkGG",
+    "GGkwsk**************ksssssssdkGG", "GGkwskk************kkssddddsdkGG",
+    "GGkwskkkkkkkkkkkkkkkksssssssdkGG", "GGkwsssssssssssssssssssddddsdkGG",
+    "GGksdddddddddddddddddddddddddkGG", "GGkkkkkkkkkkkkkkkkkkkkkkkkkkkkGG",
+    "GGGGGkddkGGGGGGGGGGGGGGkddkGGGGG", "GGGGGkkkkGGGGGGGGGGGGGGkkkkGGGGG",
+    "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG", "GGGGGGGGGGGGGGGGGGGGGGGGGGGGGGGG",
 };
 
 constexpr std::string_view kSmall[16] = {
-    "..GGGGGGGGGGGGG.",
-    "GGGrGGGGGGGGrGGG",
-    "GGGGdGGGGGGdGGGG",
-    "GGGGGdGGGGdGGGGG",
-    "GGGGGGdkkdGGGGGG",
-    "GkkkkkkkkkkkkkkG",
-    "GkwwwwwwwwwwwskG",
-    "GkwkkkkkkkkssdkG",
-    "Gkwk******kskdkG",
-    "Gkwk******kssdkG",
-    "Gkwk******kskdkG",
-    "Gkwk******kssdkG",
-    "GkwkkkkkkkksddkG",
-    "GkddddddddddddkG",
-    "GkkkkkkkkkkkkkkG",
-    "GGkkGGGGGGGGkkGG",
+    "..GGGGGGGGGGGGG.", "GGGrGGGGGGGGrGGG", "GGGGdGGGGGGdGGGG", "GGGGGdGGGGdGGGGG",
+    "GGGGGGdkkdGGGGGG", "GkkkkkkkkkkkkkkG", "GkwwwwwwwwwwwskG", "GkwkkkkkkkkssdkG",
+    "Gkwk******kskdkG", "Gkwk******kssdkG", "Gkwk******kskdkG", "Gkwk******kssdkG",
+    "GkwkkkkkkkksddkG", "GkddddddddddddkG", "GkkkkkkkkkkkkkkG", "GGkkGGGGGGGGkkGG",
 };
 
 // The colours static is made of, mostly greys with a few bright specks.

@@ -24,7 +24,8 @@ namespace {
 constexpr int kDocsScale = 2;
 constexpr int kDocsGap = 10;  // between the copies of the remote in remote-pressed.png
 
-IndexedImage cut(const std::vector<uint8_t>& remote, const ColourTable& colours, const ButtonBitmap& b) {
+IndexedImage cut(const std::vector<uint8_t>& remote, const ColourTable& colours,
+                 const ButtonBitmap& b) {
   IndexedImage image{b.width, kButtonHeight, {}, colours};
   for (int y = b.top; y < b.top + kButtonHeight; ++y) {
     const auto row = remote.begin() + static_cast<std::ptrdiff_t>(y) * kRemoteWidth + b.left;
@@ -57,12 +58,15 @@ void draw(const std::string& resDir) {
 struct Canvas {
   int width, height;
   std::vector<uint8_t> rgb;
-  Canvas(int w, int h) : width(w * kDocsScale), height(h * kDocsScale), rgb(std::size_t(width) * height * 3) {}
+  Canvas(int w, int h)
+      : width(w * kDocsScale), height(h * kDocsScale), rgb(std::size_t(width) * height * 3) {}
 
   void paste(const IndexedImage& image, int left, int top) {
     for (int y = 0; y < image.height * kDocsScale; ++y) {
       for (int x = 0; x < image.width * kDocsScale; ++x) {
-        const Rgb8 c = image.colours[image.indexes[std::size_t(y / kDocsScale) * image.width + x / kDocsScale]];
+        const Rgb8 c =
+            image
+                .colours[image.indexes[std::size_t(y / kDocsScale) * image.width + x / kDocsScale]];
         uint8_t* p = &rgb[(std::size_t(top * kDocsScale + y) * width + left * kDocsScale + x) * 3];
         p[0] = c.r, p[1] = c.g, p[2] = c.b;
       }
@@ -91,7 +95,8 @@ void compose(const std::string& resDir, const std::string& docsDir) {
     if (!lit.pressed) continue;
     const int origin = copy++ * (kRemoteWidth + kDocsGap);
     for (const ButtonBitmap& b : kButtonBitmaps)
-      if (!b.pressed && b.button != lit.button) pressed.paste(images[b.resourceNumber], origin + b.left, b.top);
+      if (!b.pressed && b.button != lit.button)
+        pressed.paste(images[b.resourceNumber], origin + b.left, b.top);
     pressed.paste(images[lit.resourceNumber], origin + lit.left, lit.top);
   }
   writePng(docsDir + "/remote-pressed.png", pressed.width, pressed.height, pressed.rgb);

@@ -25,7 +25,7 @@ constexpr Rgb kOutline = hex(0x140a1c);
 constexpr Rgb kCaseTop = hex(0x7a3cb4);     // violet near the top
 constexpr Rgb kCaseBottom = hex(0x4c1f78);  // deep purple further down
 constexpr Rgb kPinstripe = hex(0xf2902c);
-constexpr Rgb kWindow = hex(0x5a0c14);      // dark red infrared window
+constexpr Rgb kWindow = hex(0x5a0c14);  // dark red infrared window
 constexpr Rgb kWindowGlint = hex(0xd04a50);
 constexpr Rgb kNeckGreen = hex(0x1f7a58);
 constexpr Rgb kBaseTeal = hex(0x177478);
@@ -125,7 +125,8 @@ void addLowerBody(Scene& scene) {
   addOutlined(scene, body, bevelled(body, greens, 6, 0.55));
   // Two grip grooves across the neck.
   for (double y : {142.5, 147.0}) {
-    const Shape groove = intersect(roundedBox(36, y, 104, y + 1.6, {0.8, 0.8, 0.8, 0.8}), grow(body, -3));
+    const Shape groove =
+        intersect(roundedBox(36, y, 104, y + 1.6, {0.8, 0.8, 0.8, 0.8}), grow(body, -3));
     scene.push_back({groove, shadow(groove, 0.6, 0.45)});
     const Shape lip = intersect(offset(groove, {0, 1.4}), grow(body, -3));
     scene.push_back({lip, [](Vec2, Rgb below) { return shade(below, 0.18); }});
@@ -138,8 +139,9 @@ void addQuitPlate(Scene& scene, bool lit) {
   scene.push_back({grow(plate, 0.6), solid(kPlateGroove)});
   const Rgb colour = lit ? kPlateLit : kPlate;
   // A pressed plate sits lower: its rim catches less light.
-  scene.push_back({plate, bevelled(plate, vertical(shade(colour, 0.12), 160, shade(colour, -0.1), 195),
-                                   5, lit ? 0.35 : 0.6)});
+  scene.push_back(
+      {plate, bevelled(plate, vertical(shade(colour, 0.12), 160, shade(colour, -0.1), 195), 5,
+                       lit ? 0.35 : 0.6)});
   const Shape letters = text("QUIT", {70.5, 177}, 19, 3.8, 6.5);
   scene.push_back({offset(letters, {1.2, 1.4}), shadow(offset(letters, {1.2, 1.4}), 1.2, 0.45)});
   scene.push_back({letters, embossed(letters, lit ? kLettersLit : kLetters, lit ? 0.25 : 0.4)});

@@ -6,48 +6,44 @@
 namespace mkdemo {
 
 MovieBuilder::MovieBuilder(const smk::enc::MovieSettings& settings, unsigned screenshot_frame)
-    : settings_(settings), encoder_(settings), shot_frame_(screenshot_frame)
-{
-}
+    : settings_(settings), encoder_(settings), shot_frame_(screenshot_frame) {}
 
-void MovieBuilder::frame(const Canvas& picture, const smk::enc::Palette6& palette)
-{
-    encoder_.add_frame(picture.pixels(), palette);
-    if (frames_++ != shot_frame_) return;
-    // The screenshot shows the movie as a player does: Y-doubled and Y-interlaced movies at
-    // twice their stored height (interlaced with dark lines between).
-    const bool twice = settings_.y_doubled || settings_.y_interlaced;
-    shot_.width = picture.width();
-    shot_.height = picture.height() * (twice ? 2 : 1);
-    shot_.rgb.assign(size_t(shot_.width) * shot_.height * 3, 0);
-    for (unsigned y = 0; y < shot_.height; ++y) {
-        if (settings_.y_interlaced && y % 2) continue;
-        const unsigned sy = twice ? y / 2 : y;
-        for (unsigned x = 0; x < shot_.width; ++x) {
-            const smk::enc::Color6 c = palette[picture.get(int(x), int(sy))];
-            uint8_t* out = &shot_.rgb[(size_t(y) * shot_.width + x) * 3];
-            out[0] = smk::enc::expand6(c.r);
-            out[1] = smk::enc::expand6(c.g);
-            out[2] = smk::enc::expand6(c.b);
-        }
+void MovieBuilder::frame(const Canvas& picture, const smk::enc::Palette6& palette) {
+  encoder_.add_frame(picture.pixels(), palette);
+  if (frames_++ != shot_frame_) return;
+  // The screenshot shows the movie as a player does: Y-doubled and Y-interlaced movies at
+  // twice their stored height (interlaced with dark lines between).
+  const bool twice = settings_.y_doubled || settings_.y_interlaced;
+  shot_.width = picture.width();
+  shot_.height = picture.height() * (twice ? 2 : 1);
+  shot_.rgb.assign(size_t(shot_.width) * shot_.height * 3, 0);
+  for (unsigned y = 0; y < shot_.height; ++y) {
+    if (settings_.y_interlaced && y % 2) continue;
+    const unsigned sy = twice ? y / 2 : y;
+    for (unsigned x = 0; x < shot_.width; ++x) {
+      const smk::enc::Color6 c = palette[picture.get(int(x), int(sy))];
+      uint8_t* out = &shot_.rgb[(size_t(y) * shot_.width + x) * 3];
+      out[0] = smk::enc::expand6(c.r);
+      out[1] = smk::enc::expand6(c.g);
+      out[2] = smk::enc::expand6(c.b);
     }
+  }
 }
 
-void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<float>& samples)
-{
-    std::vector<uint8_t> pcm;
-    pcm.reserve(samples.size() * format.bits / 8);
-    for (float s : samples) {
-        const double v = std::clamp(double(s), -1.0, 1.0);
-        if (format.bits == 8) {
-            pcm.push_back(uint8_t(std::lround(128 + 127 * v)));
-        } else {
-            const auto w = uint16_t(int16_t(std::lround(32767 * v)));
-            pcm.push_back(uint8_t(w & 0xFF));
-            pcm.push_back(uint8_t(w >> 8));
-        }
+void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<float>& samples) {
+  std::vector<uint8_t> pcm;
+  pcm.reserve(samples.size() * format.bits / 8);
+  for (float s : samples) {
+    const double v = std::clamp(double(s), -1.0, 1.0);
+    if (format.bits == 8) {
+      pcm.push_back(uint8_t(std::lround(128 + 127 * v)));
+    } else {
+      const auto w = uint16_t(int16_t(std::lround(32767 * v)));
+      pcm.push_back(uint8_t(w & 0xFF));
+      pcm.push_back(uint8_t(w >> 8));
     }
-    encoder_.add_audio(format, std::move(pcm));
+  }
+  encoder_.add_audio(format, std::move(pcm));
 }
 
-} // namespace mkdemo
+}  // namespace mkdemo

@@ -7,6 +7,7 @@
 namespace mkdemo {
 
 // Throws std::runtime_error when the file cannot be written.
-void write_png(const std::string& path, unsigned width, unsigned height, const std::vector<uint8_t>& rgb);
+void write_png(const std::string& path, unsigned width, unsigned height,
+               const std::vector<uint8_t>& rgb);
 
-} // namespace mkdemo
+}  // namespace mkdemo

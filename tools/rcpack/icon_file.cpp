@@ -25,9 +25,12 @@ std::vector<IconImage> readIconFile(const Bytes& file, const std::string& fileNa
   std::vector<IconImage> images;
   for (uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = 6 + std::size_t{i} * 16;
-    IconImage image{file[entry], file[entry + 1], file[entry + 2],
+    IconImage image{file[entry],
+                    file[entry + 1],
+                    file[entry + 2],
                     static_cast<uint16_t>(get(file, entry + 4, 2)),
-                    static_cast<uint16_t>(get(file, entry + 6, 2)), {}};
+                    static_cast<uint16_t>(get(file, entry + 6, 2)),
+                    {}};
     // The resource compiler would guess these from the image; we insist on them being written.
     if (image.planes == 0 || image.bitCount == 0)
       throw fail("image " + std::to_string(i + 1) + " has no planes or bit count in the directory");

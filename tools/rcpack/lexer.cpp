@@ -65,7 +65,8 @@ void Lexer::directive() {
   for (char c : text)
     if (c != ' ' && c != '\t' && c != '\r') compact += c;
   if (compact != "#pragmacode_page(1252)")
-    fail(line_, "unsupported preprocessor line '" + text + "' (only #pragma code_page(1252) is understood)");
+    fail(line_, "unsupported preprocessor line '" + text +
+                    "' (only #pragma code_page(1252) is understood)");
 }
 
 Token Lexer::next() {
@@ -154,16 +155,36 @@ Token Lexer::quoted() {
     const char e = source_[pos_++];
     unsigned value = 0;
     switch (e) {
-      case 'n': value = '\n'; break;
-      case 'r': value = '\r'; break;
-      case 't': value = '\t'; break;
-      case 'a': value = '\a'; break;
-      case 'b': value = '\b'; break;
-      case 'f': value = '\f'; break;
-      case 'v': value = '\v'; break;
-      case '\\': value = '\\'; break;
-      case '"': value = '"'; break;
-      case '\'': value = '\''; break;
+      case 'n':
+        value = '\n';
+        break;
+      case 'r':
+        value = '\r';
+        break;
+      case 't':
+        value = '\t';
+        break;
+      case 'a':
+        value = '\a';
+        break;
+      case 'b':
+        value = '\b';
+        break;
+      case 'f':
+        value = '\f';
+        break;
+      case 'v':
+        value = '\v';
+        break;
+      case '\\':
+        value = '\\';
+        break;
+      case '"':
+        value = '"';
+        break;
+      case '\'':
+        value = '\'';
+        break;
       case 'x':
       case 'X': {
         // As the Windows resource compiler does, every hex digit that follows belongs to it.
@@ -179,7 +200,8 @@ Token Lexer::quoted() {
       default:
         if (e >= '0' && e <= '7') {
           value = static_cast<unsigned>(e - '0');
-          for (int i = 0; i < 2 && pos_ < source_.size() && source_[pos_] >= '0' && source_[pos_] <= '7'; ++i)
+          for (int i = 0;
+               i < 2 && pos_ < source_.size() && source_[pos_] >= '0' && source_[pos_] <= '7'; ++i)
             value = value * 8 + static_cast<unsigned>(source_[pos_++] - '0');
           if (value > 0xFF) fail(line_, "octal escape above 0377");
           break;

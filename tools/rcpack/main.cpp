@@ -65,8 +65,10 @@ int main(int argc, char** argv) {
       const std::string text = readText(folder / name);
       return rcpack::Bytes(text.begin(), text.end());
     };
-    const rcpack::PackedScript packed = rcpack::packScript(readText(script), script.string(), readFile);
-    writeText(argv[2], rcpack::embeddedResourceSource(packed.resources, script.filename().string()));
+    const rcpack::PackedScript packed =
+        rcpack::packScript(readText(script), script.string(), readFile);
+    writeText(argv[2],
+              rcpack::embeddedResourceSource(packed.resources, script.filename().string()));
     if (argc == 4) {
       std::string rule = escapeForDepfile(argv[2]) + ":";
       rule += " " + escapeForDepfile(fs::absolute(script).string());

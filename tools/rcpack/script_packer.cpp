@@ -109,7 +109,9 @@ void Packer::end() {
 }
 
 void Packer::add(uint16_t type, uint16_t id, Bytes data, int line) {
-  if (!resources_.emplace(std::tuple{type, id, language_}, Resource{type, id, language_, std::move(data)}).second)
+  if (!resources_
+           .emplace(std::tuple{type, id, language_}, Resource{type, id, language_, std::move(data)})
+           .second)
     lexer_.fail(line, "resource " + std::to_string(id) + " of this type is declared twice");
 }
 
@@ -249,7 +251,7 @@ void Packer::versionInfo(uint16_t id) {
   const int line = token_.line;
   advance();
   FixedVersionInfo fixed;
-  auto version = [&](uint32_t (&out)[2]) {
+  auto version = [&](uint32_t(&out)[2]) {
     advance();
     uint32_t parts[4];
     for (int i = 0; i < 4; ++i) {
@@ -259,9 +261,11 @@ void Packer::versionInfo(uint16_t id) {
     out[0] = parts[0] << 16 | parts[1];
     out[1] = parts[2] << 16 | parts[3];
   };
-  const std::map<std::string, uint32_t*> fields = {
-      {"FILEFLAGSMASK", &fixed.flagsMask}, {"FILEFLAGS", &fixed.flags}, {"FILEOS", &fixed.os},
-      {"FILETYPE", &fixed.type},           {"FILESUBTYPE", &fixed.subtype}};
+  const std::map<std::string, uint32_t*> fields = {{"FILEFLAGSMASK", &fixed.flagsMask},
+                                                   {"FILEFLAGS", &fixed.flags},
+                                                   {"FILEOS", &fixed.os},
+                                                   {"FILETYPE", &fixed.type},
+                                                   {"FILESUBTYPE", &fixed.subtype}};
   while (!atBegin()) {
     if (atWord("FILEVERSION")) {
       version(fixed.fileVersion);
@@ -291,11 +295,16 @@ PackedScript Packer::run() {
       stringTable();
     } else if (token_.kind == Token::kNumber) {
       const uint16_t id = word16("the resource number");
-      if (atWord("DIALOG")) dialog(id);
-      else if (atWord("BITMAP")) bitmap(id);
-      else if (atWord("ICON")) icon(id);
-      else if (atWord("VERSIONINFO")) versionInfo(id);
-      else fail("unsupported resource type (DIALOG, BITMAP, ICON and VERSIONINFO are supported)");
+      if (atWord("DIALOG"))
+        dialog(id);
+      else if (atWord("BITMAP"))
+        bitmap(id);
+      else if (atWord("ICON"))
+        icon(id);
+      else if (atWord("VERSIONINFO"))
+        versionInfo(id);
+      else
+        fail("unsupported resource type (DIALOG, BITMAP, ICON and VERSIONINFO are supported)");
     } else {
       fail("expected a resource statement");
     }
@@ -303,16 +312,18 @@ PackedScript Packer::run() {
   PackedScript packed;
   for (auto& [key, resource] : resources_) packed.resources.push_back(std::move(resource));
   for (Resource& block : strings_.blocks()) packed.resources.push_back(std::move(block));
-  std::sort(packed.resources.begin(), packed.resources.end(), [](const Resource& a, const Resource& b) {
-    return std::tie(a.type, a.id, a.language) < std::tie(b.type, b.id, b.language);
-  });
+  std::sort(packed.resources.begin(), packed.resources.end(),
+            [](const Resource& a, const Resource& b) {
+              return std::tie(a.type, a.id, a.language) < std::tie(b.type, b.id, b.language);
+            });
   packed.files = std::move(files_);
   return packed;
 }
 
 }  // namespace
 
-PackedScript packScript(std::string_view source, const std::string& scriptName, const FileReader& readFile) {
+PackedScript packScript(std::string_view source, const std::string& scriptName,
+                        const FileReader& readFile) {
   return Packer(source, scriptName, readFile).run();
 }
 

@@ -22,6 +22,7 @@ struct PackedScript {
 };
 
 // Throws ScriptError ("script:line: message") for anything outside the supported subset.
-PackedScript packScript(std::string_view source, const std::string& scriptName, const FileReader& readFile);
+PackedScript packScript(std::string_view source, const std::string& scriptName,
+                        const FileReader& readFile);
 
 }  // namespace rcpack

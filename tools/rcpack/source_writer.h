@@ -9,6 +9,7 @@
 
 namespace rcpack {
 
-std::string embeddedResourceSource(const std::vector<Resource>& resources, const std::string& scriptName);
+std::string embeddedResourceSource(const std::vector<Resource>& resources,
+                                   const std::string& scriptName);
 
 }  // namespace rcpack

@@ -10,7 +10,8 @@ bool StringTable::add(uint16_t id, uint16_t language, std::u16string text) {
 
 std::vector<Resource> StringTable::blocks() const {
   std::set<std::pair<uint16_t, uint16_t>> used;  // (language, block)
-  for (const auto& [key, text] : strings_) used.insert({key.first, static_cast<uint16_t>(key.second / 16 + 1)});
+  for (const auto& [key, text] : strings_)
+    used.insert({key.first, static_cast<uint16_t>(key.second / 16 + 1)});
 
   std::vector<Resource> resources;
   for (auto [language, block] : used) {

@@ -28,7 +28,8 @@ void putNode(Bytes& out, const std::u16string& key, const Bytes& value, uint32_t
       for (uint16_t n : child.numbers) putWord(childValue, n);
       childLength = static_cast<uint32_t>(childValue.size());  // bytes
     }
-    putNode(out, child.key, childValue, childLength, child.isBlock || child.isText ? 1 : 0, child.children);
+    putNode(out, child.key, childValue, childLength, child.isBlock || child.isText ? 1 : 0,
+            child.children);
   }
   const std::size_t length = out.size() - start;
   if (length > 0xFFFF) throw ScriptError("version record part too large");

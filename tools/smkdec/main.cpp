@@ -29,35 +29,46 @@ int usage() {
 
 const char* codecName(smk::AudioCodec c) {
   switch (c) {
-    case smk::AudioCodec::None: return "none";
-    case smk::AudioCodec::Pcm: return "pcm";
-    case smk::AudioCodec::SmackerDpcm: return "smacker";
-    case smk::AudioCodec::BinkRdft: return "bink-rdft";
-    case smk::AudioCodec::BinkDct: return "bink-dct";
+    case smk::AudioCodec::None:
+      return "none";
+    case smk::AudioCodec::Pcm:
+      return "pcm";
+    case smk::AudioCodec::SmackerDpcm:
+      return "smacker";
+    case smk::AudioCodec::BinkRdft:
+      return "bink-rdft";
+    case smk::AudioCodec::BinkDct:
+      return "bink-dct";
   }
   return "none";
 }
 
 void printInfo(const smk::Header& h) {
-  const char* yScale = h.yScale == smk::YScale::Doubled ? "doubled" : h.yScale == smk::YScale::Interlaced ? "interlaced" : "none";
+  const char* yScale = h.yScale == smk::YScale::Doubled      ? "doubled"
+                       : h.yScale == smk::YScale::Interlaced ? "interlaced"
+                                                             : "none";
   std::printf("{\n  \"signature\": \"%s\",\n", h.version == smk::Version::Smk4 ? "SMK4" : "SMK2");
   std::printf("  \"width\": %u,\n  \"height\": %u,\n", h.width, h.height);
-  std::printf("  \"frames\": %u,\n  \"ring_frame\": %s,\n  \"stored_frames\": %u,\n", h.frames, h.ringFrame ? "true" : "false", h.storedFrames);
-  std::printf("  \"frame_rate_field\": %d,\n  \"frame_duration_10us\": %u,\n  \"fps\": %.6f,\n", h.frameRateField, h.frameDuration,
-              100000.0 / h.frameDuration);
-  std::printf("  \"flags\": %u,\n  \"y_interlaced\": %s,\n  \"y_doubled\": %s,\n  \"y_scale\": \"%s\",\n", h.flags,
-              (h.flags & 2) ? "true" : "false", (h.flags & 4) ? "true" : "false", yScale);
-  std::printf("  \"trees_size\": %u,\n  \"tree_sizes\": [%u, %u, %u, %u],\n", h.treesSize, h.treeSizeFields[0], h.treeSizeFields[1],
-              h.treeSizeFields[2], h.treeSizeFields[3]);
+  std::printf("  \"frames\": %u,\n  \"ring_frame\": %s,\n  \"stored_frames\": %u,\n", h.frames,
+              h.ringFrame ? "true" : "false", h.storedFrames);
+  std::printf("  \"frame_rate_field\": %d,\n  \"frame_duration_10us\": %u,\n  \"fps\": %.6f,\n",
+              h.frameRateField, h.frameDuration, 100000.0 / h.frameDuration);
+  std::printf(
+      "  \"flags\": %u,\n  \"y_interlaced\": %s,\n  \"y_doubled\": %s,\n  \"y_scale\": \"%s\",\n",
+      h.flags, (h.flags & 2) ? "true" : "false", (h.flags & 4) ? "true" : "false", yScale);
+  std::printf("  \"trees_size\": %u,\n  \"tree_sizes\": [%u, %u, %u, %u],\n", h.treesSize,
+              h.treeSizeFields[0], h.treeSizeFields[1], h.treeSizeFields[2], h.treeSizeFields[3]);
   std::printf("  \"audio_tracks\": [");
   bool first = true;
   for (int k = 0; k < smk::limits::kAudioTracks; ++k) {
     const smk::AudioTrack& t = h.audio[k];
     if (!t.present()) continue;
-    std::printf("%s\n    {\"track\": %d, \"codec\": \"%s\", \"rate\": %u, \"channels\": %u, \"bits\": %u, \"packed\": %s, "
-                "\"raw\": \"0x%08x\", \"max_chunk_bytes\": %u}",
-                first ? "" : ",", k, codecName(t.codec), t.rate, t.channels, t.bitsPerSample,
-                t.codec == smk::AudioCodec::SmackerDpcm ? "true" : "false", t.rawRate, t.maxChunkBytes);
+    std::printf(
+        "%s\n    {\"track\": %d, \"codec\": \"%s\", \"rate\": %u, \"channels\": %u, \"bits\": %u, "
+        "\"packed\": %s, "
+        "\"raw\": \"0x%08x\", \"max_chunk_bytes\": %u}",
+        first ? "" : ",", k, codecName(t.codec), t.rate, t.channels, t.bitsPerSample,
+        t.codec == smk::AudioCodec::SmackerDpcm ? "true" : "false", t.rawRate, t.maxChunkBytes);
     first = false;
   }
   std::printf("%s]\n}\n", first ? "" : "\n  ");
@@ -65,7 +76,9 @@ void printInfo(const smk::Header& h) {
 
 class Output {
  public:
-  explicit Output(const char* path) : toStdout_(std::strcmp(path, "-") == 0) { file_ = toStdout_ ? stdout : std::fopen(path, "wb"); }
+  explicit Output(const char* path) : toStdout_(std::strcmp(path, "-") == 0) {
+    file_ = toStdout_ ? stdout : std::fopen(path, "wb");
+  }
   ~Output() {
     if (file_ && !toStdout_) std::fclose(file_);
   }
@@ -128,7 +141,9 @@ int main(int argc, char** argv) {
       return 1;
     }
     if (!t.decodable()) {
-      std::fprintf(stderr, "smkdec: %s: audio track %d uses a codec this decoder does not support (%s)\n", path, track, codecName(t.codec));
+      std::fprintf(stderr,
+                   "smkdec: %s: audio track %d uses a codec this decoder does not support (%s)\n",
+                   path, track, codecName(t.codec));
       return 1;
     }
   }

@@ -1,12 +1,5 @@
 // smkenc: makes a Smacker movie from raw RGB24 frames on standard input or a numbered PNG
 // sequence, with optional sound from a WAV file.
-#include "picture_ops.h"
-#include "png_reader.h"
-#include "wav_reader.h"
-
-#include "smk/enc/movie_encoder.h"
-#include "smk/enc/rgb_converter.h"
-
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +9,12 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "picture_ops.h"
+#include "png_reader.h"
+#include "smk/enc/movie_encoder.h"
+#include "smk/enc/rgb_converter.h"
+#include "wav_reader.h"
 
 namespace {
 
@@ -45,222 +44,241 @@ Movie:
 )";
 
 struct Size {
-    unsigned w = 0, h = 0;
+  unsigned w = 0, h = 0;
 };
 
-Size parse_size(const std::string& s)
-{
-    unsigned w = 0, h = 0;
-    char x = 0, extra = 0;
-    if (std::sscanf(s.c_str(), "%u%c%u%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') || w == 0 || h == 0 ||
-        w > 32768 || h > 32768)
-        throw std::invalid_argument("bad size '" + s + "' (expected WxH, e.g. 320x240)");
-    return {w, h};
+Size parse_size(const std::string& s) {
+  unsigned w = 0, h = 0;
+  char x = 0, extra = 0;
+  if (std::sscanf(s.c_str(), "%u%c%u%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') ||
+      w == 0 || h == 0 || w > 32768 || h > 32768)
+    throw std::invalid_argument("bad size '" + s + "' (expected WxH, e.g. 320x240)");
+  return {w, h};
 }
 
-double parse_number(const std::string& s, const char* what, double lo, double hi)
-{
-    size_t used = 0;
-    double v = 0;
-    try {
-        v = std::stod(s, &used);
-    } catch (const std::exception&) {
-        used = 0;
-    }
-    if (used != s.size() || !(v >= lo && v <= hi))
-        throw std::invalid_argument(std::string("bad ") + what + " '" + s + "' (" + std::to_string(lo) + " .. " +
-                                    std::to_string(hi) + ")");
-    return v;
+double parse_number(const std::string& s, const char* what, double lo, double hi) {
+  size_t used = 0;
+  double v = 0;
+  try {
+    v = std::stod(s, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used != s.size() || !(v >= lo && v <= hi))
+    throw std::invalid_argument(std::string("bad ") + what + " '" + s + "' (" + std::to_string(lo) +
+                                " .. " + std::to_string(hi) + ")");
+  return v;
 }
 
-std::string png_name(const std::string& pattern, unsigned n)
-{
-    std::vector<char> buf(pattern.size() + 32);
-    int len = std::snprintf(buf.data(), buf.size(), pattern.c_str(), n);
-    if (len < 0 || size_t(len) >= buf.size()) throw std::invalid_argument("bad PNG pattern '" + pattern + "'");
-    return buf.data();
+std::string png_name(const std::string& pattern, unsigned n) {
+  std::vector<char> buf(pattern.size() + 32);
+  int len = std::snprintf(buf.data(), buf.size(), pattern.c_str(), n);
+  if (len < 0 || size_t(len) >= buf.size())
+    throw std::invalid_argument("bad PNG pattern '" + pattern + "'");
+  return buf.data();
 }
 
 struct Options {
-    std::string out;
-    std::optional<Size> raw_size, scale;
-    std::string png_pattern, wav;
-    double fps = 15;
-    bool smk4 = false, fewer = false, ring = false, y_doubled = false, y_interlaced = false, audio_raw = false;
-    int quality = 90;
-    long max_frames = -1;
-    double audio_lead = 1.0;
+  std::string out;
+  std::optional<Size> raw_size, scale;
+  std::string png_pattern, wav;
+  double fps = 15;
+  bool smk4 = false, fewer = false, ring = false, y_doubled = false, y_interlaced = false,
+       audio_raw = false;
+  int quality = 90;
+  long max_frames = -1;
+  double audio_lead = 1.0;
 };
 
-Options parse_args(int argc, char** argv)
-{
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) throw std::invalid_argument("option " + a + " needs a value");
-            return argv[++i];
-        };
-        if (a == "-h" || a == "--help") {
-            std::cout << kUsage;
-            std::exit(0);
-        } else if (a == "-s" || a == "--size") o.raw_size = parse_size(value());
-        else if (a == "-i" || a == "--png") o.png_pattern = value();
-        else if (a == "-a" || a == "--audio") o.wav = value();
-        else if (a == "-r" || a == "--fps") o.fps = parse_number(value(), "frame rate", 0.01, 1000);
-        else if (a == "--scale") o.scale = parse_size(value());
-        else if (a == "--smk2") o.smk4 = false;
-        else if (a == "--smk4") o.smk4 = true;
-        else if (a == "-q" || a == "--quality") o.quality = int(parse_number(value(), "quality", 0, 100));
-        else if (a == "--fewer-colors") o.fewer = true;
-        else if (a == "--ring") o.ring = true;
-        else if (a == "--y-doubled") o.y_doubled = true;
-        else if (a == "--y-interlaced") o.y_interlaced = true;
-        else if (a == "--frames") o.max_frames = long(parse_number(value(), "frame count", 1, 0xFFFFFE));
-        else if (a == "--audio-raw") o.audio_raw = true;
-        else if (a == "--audio-lead") o.audio_lead = parse_number(value(), "audio lead", 0, 60);
-        else if (!a.empty() && a[0] == '-' && a != "-") throw std::invalid_argument("unknown option " + a);
-        else if (o.out.empty()) o.out = a;
-        else throw std::invalid_argument("more than one output file given");
-    }
-    if (o.out.empty()) throw std::invalid_argument("no output file given");
-    if (o.raw_size.has_value() == !o.png_pattern.empty())
-        throw std::invalid_argument("give either --size (raw frames on standard input) or --png");
-    if (o.y_doubled && o.y_interlaced) throw std::invalid_argument("--y-doubled and --y-interlaced exclude each other");
-    return o;
+Options parse_args(int argc, char** argv) {
+  Options o;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= argc) throw std::invalid_argument("option " + a + " needs a value");
+      return argv[++i];
+    };
+    if (a == "-h" || a == "--help") {
+      std::cout << kUsage;
+      std::exit(0);
+    } else if (a == "-s" || a == "--size")
+      o.raw_size = parse_size(value());
+    else if (a == "-i" || a == "--png")
+      o.png_pattern = value();
+    else if (a == "-a" || a == "--audio")
+      o.wav = value();
+    else if (a == "-r" || a == "--fps")
+      o.fps = parse_number(value(), "frame rate", 0.01, 1000);
+    else if (a == "--scale")
+      o.scale = parse_size(value());
+    else if (a == "--smk2")
+      o.smk4 = false;
+    else if (a == "--smk4")
+      o.smk4 = true;
+    else if (a == "-q" || a == "--quality")
+      o.quality = int(parse_number(value(), "quality", 0, 100));
+    else if (a == "--fewer-colors")
+      o.fewer = true;
+    else if (a == "--ring")
+      o.ring = true;
+    else if (a == "--y-doubled")
+      o.y_doubled = true;
+    else if (a == "--y-interlaced")
+      o.y_interlaced = true;
+    else if (a == "--frames")
+      o.max_frames = long(parse_number(value(), "frame count", 1, 0xFFFFFE));
+    else if (a == "--audio-raw")
+      o.audio_raw = true;
+    else if (a == "--audio-lead")
+      o.audio_lead = parse_number(value(), "audio lead", 0, 60);
+    else if (!a.empty() && a[0] == '-' && a != "-")
+      throw std::invalid_argument("unknown option " + a);
+    else if (o.out.empty())
+      o.out = a;
+    else
+      throw std::invalid_argument("more than one output file given");
+  }
+  if (o.out.empty()) throw std::invalid_argument("no output file given");
+  if (o.raw_size.has_value() == !o.png_pattern.empty())
+    throw std::invalid_argument("give either --size (raw frames on standard input) or --png");
+  if (o.y_doubled && o.y_interlaced)
+    throw std::invalid_argument("--y-doubled and --y-interlaced exclude each other");
+  return o;
 }
 
 // Delivers the input pictures one by one.
 class FrameSource {
-public:
-    explicit FrameSource(const Options& o) : o_(o)
-    {
-        if (o.raw_size) {
-            size_ = *o.raw_size;
-            return;
-        }
-        // The sequence starts at 0 or 1; the first picture fixes the size.
-        next_ = std::filesystem::exists(png_name(o.png_pattern, 0)) ? 0 : 1;
-        if (!std::filesystem::exists(png_name(o.png_pattern, next_)))
-            throw std::runtime_error("no picture " + png_name(o.png_pattern, 1) + " (nor numbered 0)");
-        size_ = {0, 0};
+ public:
+  explicit FrameSource(const Options& o) : o_(o) {
+    if (o.raw_size) {
+      size_ = *o.raw_size;
+      return;
     }
+    // The sequence starts at 0 or 1; the first picture fixes the size.
+    next_ = std::filesystem::exists(png_name(o.png_pattern, 0)) ? 0 : 1;
+    if (!std::filesystem::exists(png_name(o.png_pattern, next_)))
+      throw std::runtime_error("no picture " + png_name(o.png_pattern, 1) + " (nor numbered 0)");
+    size_ = {0, 0};
+  }
 
-    // Next picture, or false at the end of the input.
-    bool next(std::vector<uint8_t>& rgb, Size& size)
-    {
-        if (o_.raw_size) {
-            const size_t bytes = size_t(size_.w) * size_.h * 3;
-            rgb.resize(bytes);
-            size_t got = std::fread(rgb.data(), 1, bytes, stdin);
-            if (got == 0) return false;
-            if (got < bytes) {
-                std::cerr << "smkenc: warning: input ends inside a frame (" << got << " of " << bytes
-                          << " bytes); that frame is left out\n";
-                return false;
-            }
-            size = size_;
-            return true;
-        }
-        const std::string name = png_name(o_.png_pattern, next_);
-        if (!std::filesystem::exists(name)) return false;
-        smkenc::RgbPicture p = smkenc::read_png(name);
-        if (size_.w == 0) size_ = {p.width, p.height};
-        if (p.width != size_.w || p.height != size_.h)
-            throw std::runtime_error(name + ": size " + std::to_string(p.width) + "x" + std::to_string(p.height) +
-                                     " differs from the first picture's");
-        ++next_;
-        rgb = std::move(p.rgb);
-        size = size_;
-        return true;
+  // Next picture, or false at the end of the input.
+  bool next(std::vector<uint8_t>& rgb, Size& size) {
+    if (o_.raw_size) {
+      const size_t bytes = size_t(size_.w) * size_.h * 3;
+      rgb.resize(bytes);
+      size_t got = std::fread(rgb.data(), 1, bytes, stdin);
+      if (got == 0) return false;
+      if (got < bytes) {
+        std::cerr << "smkenc: warning: input ends inside a frame (" << got << " of " << bytes
+                  << " bytes); that frame is left out\n";
+        return false;
+      }
+      size = size_;
+      return true;
     }
+    const std::string name = png_name(o_.png_pattern, next_);
+    if (!std::filesystem::exists(name)) return false;
+    smkenc::RgbPicture p = smkenc::read_png(name);
+    if (size_.w == 0) size_ = {p.width, p.height};
+    if (p.width != size_.w || p.height != size_.h)
+      throw std::runtime_error(name + ": size " + std::to_string(p.width) + "x" +
+                               std::to_string(p.height) + " differs from the first picture's");
+    ++next_;
+    rgb = std::move(p.rgb);
+    size = size_;
+    return true;
+  }
 
-private:
-    const Options& o_;
-    Size size_;
-    unsigned next_ = 0;
+ private:
+  const Options& o_;
+  Size size_;
+  unsigned next_ = 0;
 };
 
-int run(const Options& o)
-{
-    std::optional<smkenc::WavSound> sound;
-    if (!o.wav.empty()) sound = smkenc::read_wav(o.wav);
+int run(const Options& o) {
+  std::optional<smkenc::WavSound> sound;
+  if (!o.wav.empty()) sound = smkenc::read_wav(o.wav);
 
-    FrameSource source(o);
-    std::optional<smk::enc::MovieEncoder> encoder;
-    std::optional<smk::enc::RgbConverter> converter;
-    std::vector<uint8_t> rgb;
-    Size in;
-    long frames = 0;
-    const auto start = std::chrono::steady_clock::now();
-    while ((o.max_frames < 0 || frames < o.max_frames) && source.next(rgb, in)) {
-        Size out = o.scale.value_or(in);
-        rgb = smkenc::resize_rgb(rgb, in.w, in.h, out.w, out.h);
-        if (o.y_doubled || o.y_interlaced) {
-            rgb = smkenc::halve_height(rgb, out.w, out.h, o.y_doubled);
-            out.h /= 2;
-        }
-        if (!encoder) {
-            if (out.w < 4 || out.h < 4) throw std::runtime_error("pictures must be at least 4x4 pixels as stored");
-            if (out.w % 4 || out.h % 4)
-                std::cerr << "smkenc: warning: " << out.w << "x" << out.h
-                          << " is not a multiple of 4; the last columns/rows show palette entry 0\n";
-            smk::enc::MovieSettings s;
-            s.width = out.w;
-            s.height = out.h;
-            s.frame_rate = smk::enc::frame_rate_code(o.fps);
-            s.smk4 = o.smk4;
-            s.ring_frame = o.ring;
-            s.y_doubled = o.y_doubled;
-            s.y_interlaced = o.y_interlaced;
-            s.quality = o.quality;
-            s.audio_lead_seconds = o.audio_lead;
-            encoder.emplace(s);
-            converter.emplace(smk::enc::RgbConverterSettings{out.w, out.h, o.fewer ? 10u : 0u, o.fewer ? 236u : 256u});
-        }
-        converter->convert(rgb);
-        encoder->add_frame(converter->indices(), converter->palette());
-        ++frames;
+  FrameSource source(o);
+  std::optional<smk::enc::MovieEncoder> encoder;
+  std::optional<smk::enc::RgbConverter> converter;
+  std::vector<uint8_t> rgb;
+  Size in;
+  long frames = 0;
+  const auto start = std::chrono::steady_clock::now();
+  while ((o.max_frames < 0 || frames < o.max_frames) && source.next(rgb, in)) {
+    Size out = o.scale.value_or(in);
+    rgb = smkenc::resize_rgb(rgb, in.w, in.h, out.w, out.h);
+    if (o.y_doubled || o.y_interlaced) {
+      rgb = smkenc::halve_height(rgb, out.w, out.h, o.y_doubled);
+      out.h /= 2;
     }
-    if (!encoder) throw std::runtime_error("no pictures in the input");
-    if (sound) {
-        encoder->add_audio({sound->rate, sound->channels, sound->bits, !o.audio_raw}, std::move(sound->pcm));
+    if (!encoder) {
+      if (out.w < 4 || out.h < 4)
+        throw std::runtime_error("pictures must be at least 4x4 pixels as stored");
+      if (out.w % 4 || out.h % 4)
+        std::cerr << "smkenc: warning: " << out.w << "x" << out.h
+                  << " is not a multiple of 4; the last columns/rows show palette entry 0\n";
+      smk::enc::MovieSettings s;
+      s.width = out.w;
+      s.height = out.h;
+      s.frame_rate = smk::enc::frame_rate_code(o.fps);
+      s.smk4 = o.smk4;
+      s.ring_frame = o.ring;
+      s.y_doubled = o.y_doubled;
+      s.y_interlaced = o.y_interlaced;
+      s.quality = o.quality;
+      s.audio_lead_seconds = o.audio_lead;
+      encoder.emplace(s);
+      converter.emplace(
+          smk::enc::RgbConverterSettings{out.w, out.h, o.fewer ? 10u : 0u, o.fewer ? 236u : 256u});
     }
-    const std::vector<uint8_t> file = encoder->finish();
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    converter->convert(rgb);
+    encoder->add_frame(converter->indices(), converter->palette());
+    ++frames;
+  }
+  if (!encoder) throw std::runtime_error("no pictures in the input");
+  if (sound) {
+    encoder->add_audio({sound->rate, sound->channels, sound->bits, !o.audio_raw},
+                       std::move(sound->pcm));
+  }
+  const std::vector<uint8_t> file = encoder->finish();
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    // Write beside the target and rename, so a failure never leaves half a file behind.
-    const std::string tmp = o.out + ".part";
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
-        f.close();
-        if (!f) {
-            std::filesystem::remove(tmp);
-            throw std::runtime_error("cannot write " + o.out);
-        }
+  // Write beside the target and rename, so a failure never leaves half a file behind.
+  const std::string tmp = o.out + ".part";
+  {
+    std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    f.close();
+    if (!f) {
+      std::filesystem::remove(tmp);
+      throw std::runtime_error("cannot write " + o.out);
     }
-    std::filesystem::rename(tmp, o.out);
+  }
+  std::filesystem::rename(tmp, o.out);
 
-    const auto& st = encoder->stats();
-    std::cerr << "smkenc: " << o.out << ": " << frames << " frames" << (o.ring ? " + ring frame" : "") << ", "
-              << file.size() << " bytes, " << st.palette_chunks << " palette changes; blocks: " << st.blocks_by_kind[2]
-              << " skip, " << st.blocks_by_kind[3] << " solid, " << st.blocks_by_kind[0] << " mono, "
-              << st.blocks_by_kind[1] << " full; " << frames / std::max(seconds, 1e-9) << " frames/s\n";
-    return 0;
+  const auto& st = encoder->stats();
+  std::cerr << "smkenc: " << o.out << ": " << frames << " frames" << (o.ring ? " + ring frame" : "")
+            << ", " << file.size() << " bytes, " << st.palette_chunks
+            << " palette changes; blocks: " << st.blocks_by_kind[2] << " skip, "
+            << st.blocks_by_kind[3] << " solid, " << st.blocks_by_kind[0] << " mono, "
+            << st.blocks_by_kind[1] << " full; " << frames / std::max(seconds, 1e-9)
+            << " frames/s\n";
+  return 0;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
-    try {
-        return run(parse_args(argc, argv));
-    } catch (const std::invalid_argument& e) {
-        std::cerr << "smkenc: " << e.what() << "\n(smkenc --help for usage)\n";
-        return 2;
-    } catch (const std::exception& e) {
-        std::cerr << "smkenc: " << e.what() << "\n";
-        return 1;
-    }
+int main(int argc, char** argv) {
+  try {
+    return run(parse_args(argc, argv));
+  } catch (const std::invalid_argument& e) {
+    std::cerr << "smkenc: " << e.what() << "\n(smkenc --help for usage)\n";
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "smkenc: " << e.what() << "\n";
+    return 1;
+  }
 }

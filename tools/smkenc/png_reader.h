@@ -7,11 +7,11 @@
 namespace smkenc {
 
 struct RgbPicture {
-    unsigned width = 0, height = 0;
-    std::vector<uint8_t> rgb;
+  unsigned width = 0, height = 0;
+  std::vector<uint8_t> rgb;
 };
 
 // Throws std::runtime_error naming the file and the problem.
 RgbPicture read_png(const std::string& path);
 
-} // namespace smkenc
+}  // namespace smkenc

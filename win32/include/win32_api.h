@@ -12,10 +12,10 @@
 #endif
 #include <windows.h>
 #else
-#include "win32/types.h"
+#include "win32/gdi.h"
 #include "win32/kernel.h"
 #include "win32/registry.h"
 #include "win32/resource.h"
-#include "win32/gdi.h"
+#include "win32/types.h"
 #include "win32/user.h"
 #endif

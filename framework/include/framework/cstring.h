@@ -9,7 +9,7 @@ class CString {
  public:
   CString() = default;
   CString(LPCTSTR text) : text_(text ? text : "") {}  // NOLINT: converts like the original
-  CString(const std::string& text) : text_(text) {}  // NOLINT
+  CString(const std::string& text) : text_(text) {}   // NOLINT
 
   int GetLength() const { return static_cast<int>(text_.size()); }
   BOOL IsEmpty() const { return text_.empty(); }
@@ -25,7 +25,9 @@ class CString {
   CString& operator=(LPCTSTR text);
   CString& operator+=(LPCTSTR text);
   CString& operator+=(TCHAR c);
-  friend CString operator+(const CString& a, const CString& b) { return CString(a.text_ + b.text_); }
+  friend CString operator+(const CString& a, const CString& b) {
+    return CString(a.text_ + b.text_);
+  }
   friend bool operator==(const CString& a, LPCTSTR b) { return a.text_ == (b ? b : ""); }
 
   // Loads string-table entry `id` of the program module, as the framework does: through a

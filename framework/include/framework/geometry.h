@@ -21,6 +21,6 @@ class CRect : public RECT {
   BOOL PtInRect(POINT point) const { return ::PtInRect(this, point); }
   void SetRect(int l, int t, int r, int b) { ::SetRect(this, l, t, r, b); }
 
-  operator LPRECT() { return this; }              // NOLINT
-  operator LPCRECT() const { return this; }       // NOLINT
+  operator LPRECT() { return this; }         // NOLINT
+  operator LPCRECT() const { return this; }  // NOLINT
 };

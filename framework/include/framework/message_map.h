@@ -24,14 +24,14 @@ struct AFX_MSGMAP {
                                                     \
  private:
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                     \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                      \
   const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
-  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                \
-    using ThisClass [[maybe_unused]] = theClass;                                   \
-    using TheBaseClass = baseClass;                                                \
+  const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+    using ThisClass [[maybe_unused]] = theClass;                                    \
+    using TheBaseClass = baseClass;                                                 \
     static const AFX_MSGMAP_ENTRY entries[] = {
 #define END_MESSAGE_MAP()                                                    \
-  {0, nullptr}                                                               \
+  { 0, nullptr }                                                             \
   }                                                                          \
   ;                                                                          \
   static const AFX_MSGMAP map = {&TheBaseClass::GetThisMessageMap, entries}; \
@@ -39,16 +39,17 @@ struct AFX_MSGMAP {
   }
 
 // The mouse position of a mouse message, in client coordinates.
-#define AFX_POINT_OF(lParam) CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
+#define AFX_POINT_OF(lParam) \
+  CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)))
 
 #define ON_WM_PAINT() \
   {WM_PAINT, [](CCmdTarget* t, WPARAM, LPARAM) { static_cast<ThisClass*>(t)->OnPaint(); }},
-#define ON_WM_LBUTTONDOWN()                                                          \
-  {WM_LBUTTONDOWN, [](CCmdTarget* t, WPARAM w, LPARAM l) {                           \
+#define ON_WM_LBUTTONDOWN()                                                            \
+  {WM_LBUTTONDOWN, [](CCmdTarget* t, WPARAM w, LPARAM l) {                             \
      static_cast<ThisClass*>(t)->OnLButtonDown(static_cast<UINT>(w), AFX_POINT_OF(l)); \
    }},
-#define ON_WM_LBUTTONUP()                                                          \
-  {WM_LBUTTONUP, [](CCmdTarget* t, WPARAM w, LPARAM l) {                           \
+#define ON_WM_LBUTTONUP()                                                            \
+  {WM_LBUTTONUP, [](CCmdTarget* t, WPARAM w, LPARAM l) {                             \
      static_cast<ThisClass*>(t)->OnLButtonUp(static_cast<UINT>(w), AFX_POINT_OF(l)); \
    }},
 

@@ -6,8 +6,8 @@
 // message is handled as usual. A failure while painting is dropped quietly.
 #pragma once
 
-#include "framework/geometry.h"
 #include "framework/gdi.h"
+#include "framework/geometry.h"
 #include "framework/message_map.h"
 
 class CWnd : public CCmdTarget {

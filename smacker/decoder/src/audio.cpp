@@ -9,7 +9,9 @@ namespace smk::detail {
 
 namespace {
 
-uint32_t le32(const uint8_t* p) { return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24; }
+uint32_t le32(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
 
 // Resizes without throwing: false when memory runs out.
 bool resize(std::vector<uint8_t>& v, size_t n) {
@@ -24,9 +26,11 @@ bool resize(std::vector<uint8_t>& v, size_t n) {
 
 }  // namespace
 
-const char* AudioDecoder::decode(const AudioTrack& track, std::span<const uint8_t> payload, std::vector<uint8_t>& out) {
+const char* AudioDecoder::decode(const AudioTrack& track, std::span<const uint8_t> payload,
+                                 std::vector<uint8_t>& out) {
   out.clear();
-  if (track.codec == AudioCodec::SmackerDpcm) return decodePacked(track, payload.data(), payload.size(), out);
+  if (track.codec == AudioCodec::SmackerDpcm)
+    return decodePacked(track, payload.data(), payload.size(), out);
   // Raw PCM: whole sample frames only; less than one is an error.
   const size_t frameBytes = size_t{track.channels} * (track.bitsPerSample / 8);
   const size_t n = payload.size() - payload.size() % frameBytes;
@@ -36,22 +40,27 @@ const char* AudioDecoder::decode(const AudioTrack& track, std::span<const uint8_
   return nullptr;
 }
 
-const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
+const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* data, size_t size,
+                                       std::vector<uint8_t>& out) {
   // A chunk whose "data present" bit is 0 counts as one byte long; FFmpeg then decodes the
   // bytes after that byte as a chunk of their own, and so do we.
   for (;;) {
     if (size <= 4) return "packed audio chunk too short";
     const uint32_t decodedSize = le32(data);
-    if (decodedSize > limits::kMaxDecodedAudioChunk) return "packed audio chunk decodes to more than 16 MiB";
+    if (decodedSize > limits::kMaxDecodedAudioChunk)
+      return "packed audio chunk decodes to more than 16 MiB";
     BitReader br(data + 4, size - 4);
     if (br.bit()) {
       const bool stereo = br.bit();
       const bool is16 = br.bit();
-      if (stereo != (track.channels == 2)) return "packed audio chunk disagrees with the track's channels";
-      if (is16 != (track.bitsPerSample == 16)) return "packed audio chunk disagrees with the track's sample width";
+      if (stereo != (track.channels == 2))
+        return "packed audio chunk disagrees with the track's channels";
+      if (is16 != (track.bitsPerSample == 16))
+        return "packed audio chunk disagrees with the track's sample width";
       const unsigned channels = stereo ? 2 : 1;
       const unsigned bytesPerSample = is16 ? 2 : 1;
-      if (decodedSize % (channels * bytesPerSample) != 0) return "packed audio size is not a whole number of samples";
+      if (decodedSize % (channels * bytesPerSample) != 0)
+        return "packed audio size is not a whole number of samples";
       if (decodedSize == 0) return "packed audio chunk with no samples";
       const unsigned treeCount = 1u << (channels - 1 + bytesPerSample - 1);
       for (unsigned t = 0; t < treeCount; ++t) {
@@ -86,7 +95,8 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
         }
       } else {
         uint8_t pred[2];
-        for (int c = static_cast<int>(channels) - 1; c >= 0; --c) pred[c] = static_cast<uint8_t>(br.read(8));
+        for (int c = static_cast<int>(channels) - 1; c >= 0; --c)
+          pred[c] = static_cast<uint8_t>(br.read(8));
         for (unsigned c = 0; c < channels; ++c) o[c] = pred[c];
         for (uint32_t i = channels; i < samples; ++i) {
           if (br.bitsLeft() < 0) {

@@ -17,10 +17,12 @@ class AudioDecoder {
   // Decodes one chunk payload of `track` into `out` (replacing its content). `payload` must be
   // followed by BitReader::kPadding zero bytes. Returns nullptr, or the reason the chunk gives
   // no samples (out is then empty). Fails only with an allocation error beyond that.
-  const char* decode(const AudioTrack& track, std::span<const uint8_t> payload, std::vector<uint8_t>& out);
+  const char* decode(const AudioTrack& track, std::span<const uint8_t> payload,
+                     std::vector<uint8_t>& out);
 
  private:
-  const char* decodePacked(const AudioTrack& track, const uint8_t* data, size_t size, std::vector<uint8_t>& out);
+  const char* decodePacked(const AudioTrack& track, const uint8_t* data, size_t size,
+                           std::vector<uint8_t>& out);
   std::array<SmallTree, 4> trees_;
 };
 

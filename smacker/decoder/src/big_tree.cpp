@@ -99,13 +99,15 @@ void BigTree::buildTables() {
   // Height of every subtree, children before parents (they follow their parent in pre-order).
   std::vector<uint16_t> height(n, 0);
   for (uint32_t i = n; i-- > 0;)
-    if (nodes_[i] & kInner) height[i] = static_cast<uint16_t>(1 + std::max(height[i + 1], height[i + (nodes_[i] & ~kInner)]));
+    if (nodes_[i] & kInner)
+      height[i] =
+          static_cast<uint16_t>(1 + std::max(height[i + 1], height[i + (nodes_[i] & ~kInner)]));
 
   table_.clear();
   struct Level {
-    uint32_t root;     // subtree the table decodes
-    uint32_t offset;   // where its table starts
-    unsigned bits;     // its width
+    uint32_t root;    // subtree the table decodes
+    uint32_t offset;  // where its table starts
+    unsigned bits;    // its width
   };
   std::vector<Level> pending;
   auto addTable = [&](uint32_t root, unsigned maxBits) {

@@ -10,13 +10,15 @@
 
 namespace smk::detail {
 
-static_assert(std::endian::native == std::endian::little, "the bit reader loads little-endian words");
+static_assert(std::endian::native == std::endian::little,
+              "the bit reader loads little-endian words");
 
 class BitReader {
  public:
   static constexpr size_t kPadding = 16;
 
-  BitReader(const uint8_t* data, size_t size) : data_(data), sizeBits_(static_cast<int64_t>(size) * 8) {}
+  BitReader(const uint8_t* data, size_t size)
+      : data_(data), sizeBits_(static_cast<int64_t>(size) * 8) {}
 
   int64_t bitsLeft() const { return sizeBits_ - pos_; }
 

@@ -7,24 +7,36 @@ namespace smk {
 
 const char* toString(ErrorKind kind) {
   switch (kind) {
-    case ErrorKind::Truncated: return "truncated";
-    case ErrorKind::Corrupt: return "corrupt";
-    case ErrorKind::Unsupported: return "unsupported";
-    case ErrorKind::TooLarge: return "too large";
-    case ErrorKind::Io: return "I/O error";
+    case ErrorKind::Truncated:
+      return "truncated";
+    case ErrorKind::Corrupt:
+      return "corrupt";
+    case ErrorKind::Unsupported:
+      return "unsupported";
+    case ErrorKind::TooLarge:
+      return "too large";
+    case ErrorKind::Io:
+      return "I/O error";
   }
   return "error";
 }
 
 const char* toString(Part part) {
   switch (part) {
-    case Part::File: return "file";
-    case Part::Header: return "header";
-    case Part::FrameTables: return "frame tables";
-    case Part::Trees: return "Huffman trees";
-    case Part::Palette: return "palette";
-    case Part::Audio: return "audio";
-    case Part::Video: return "video";
+    case Part::File:
+      return "file";
+    case Part::Header:
+      return "header";
+    case Part::FrameTables:
+      return "frame tables";
+    case Part::Trees:
+      return "Huffman trees";
+    case Part::Palette:
+      return "palette";
+    case Part::Audio:
+      return "audio";
+    case Part::Video:
+      return "video";
   }
   return "file";
 }

@@ -6,7 +6,9 @@ namespace smk {
 
 namespace {
 
-uint32_t le32(const uint8_t* p) { return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24; }
+uint32_t le32(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
 
 Error headerError(ErrorKind kind, const char* message, uint64_t offset) {
   return Error{kind, Part::Header, message, offset, -1, -1};
@@ -35,14 +37,17 @@ AudioTrack audioTrackFromField(uint32_t rawRate, uint32_t maxChunkBytes) {
 }
 
 Result<Header> parseHeader(std::span<const uint8_t> b) {
-  if (b.size() < kHeaderSize) return Error{ErrorKind::Truncated, Part::Header, "file shorter than the 104-byte header", 0, -1, -1};
+  if (b.size() < kHeaderSize)
+    return Error{
+        ErrorKind::Truncated, Part::Header, "file shorter than the 104-byte header", 0, -1, -1};
   Header h;
   if (std::memcmp(b.data(), "SMK2", 4) == 0)
     h.version = Version::Smk2;
   else if (std::memcmp(b.data(), "SMK4", 4) == 0)
     h.version = Version::Smk4;
   else
-    return headerError(ErrorKind::Unsupported, "not a Smacker movie (signature is not SMK2 or SMK4)", 0);
+    return headerError(ErrorKind::Unsupported,
+                       "not a Smacker movie (signature is not SMK2 or SMK4)", 0);
 
   h.width = le32(&b[0x04]);
   h.height = le32(&b[0x08]);
@@ -53,15 +58,18 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
   const bool interlaced = (h.flags & 2) != 0, doubled = (h.flags & 4) != 0;
   h.yScale = doubled ? YScale::Doubled : interlaced ? YScale::Interlaced : YScale::None;
 
-  if (h.width == 0 || h.height == 0) return headerError(ErrorKind::Corrupt, "picture width or height is 0", 0x04);
+  if (h.width == 0 || h.height == 0)
+    return headerError(ErrorKind::Corrupt, "picture width or height is 0", 0x04);
   if (h.width > limits::kMaxWidth || h.height > limits::kMaxHeight)
     return headerError(ErrorKind::TooLarge, "picture wider or taller than 4096 pixels", 0x04);
   const uint64_t displayPixels = uint64_t{h.width} * h.height * (h.yScale == YScale::None ? 1 : 2);
   if (displayPixels > limits::kMaxDisplayPixels)
-    return headerError(ErrorKind::TooLarge, "picture (with Y doubling) larger than 4096x4096", 0x04);
+    return headerError(ErrorKind::TooLarge, "picture (with Y doubling) larger than 4096x4096",
+                       0x04);
 
   const uint64_t stored = uint64_t{h.frames} + (h.ringFrame ? 1 : 0);
-  if (stored > limits::kMaxStoredFrames) return headerError(ErrorKind::TooLarge, "more than 0xFFFFFF frames", 0x0C);
+  if (stored > limits::kMaxStoredFrames)
+    return headerError(ErrorKind::TooLarge, "more than 0xFFFFFF frames", 0x0C);
   h.storedFrames = static_cast<uint32_t>(stored);
 
   if (h.frameRateField > limits::kMaxFrameRateMs)
@@ -70,7 +78,8 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
 
   h.treesSize = le32(&b[0x34]);
   for (int t = 0; t < 4; ++t) h.treeSizeFields[t] = le32(&b[0x38 + 4 * t]);
-  for (int k = 0; k < limits::kAudioTracks; ++k) h.audio[k] = audioTrackFromField(le32(&b[0x48 + 4 * k]), le32(&b[0x18 + 4 * k]));
+  for (int k = 0; k < limits::kAudioTracks; ++k)
+    h.audio[k] = audioTrackFromField(le32(&b[0x48 + 4 * k]), le32(&b[0x18 + 4 * k]));
   if (h.treesSize == 0) return headerError(ErrorKind::Corrupt, "no Huffman tree block", 0x34);
   return h;
 }

@@ -17,7 +17,9 @@ using detail::BitReader;
 
 namespace {
 
-uint32_t le32(const uint8_t* p) { return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24; }
+uint32_t le32(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
 
 Error openError(ErrorKind kind, Part part, const char* message, uint64_t offset) {
   return Error{kind, part, message, offset, -1, -1};
@@ -62,16 +64,21 @@ Status Movie::Impl::load() {
   const uint64_t fileSize = source->size();
   uint8_t headerBytes[kHeaderSize];
   const size_t got = source->read(0, headerBytes, kHeaderSize);
-  if (got < kHeaderSize && fileSize >= kHeaderSize) return openError(ErrorKind::Io, Part::File, "cannot read the file", 0);
+  if (got < kHeaderSize && fileSize >= kHeaderSize)
+    return openError(ErrorKind::Io, Part::File, "cannot read the file", 0);
   auto parsed = parseHeader(std::span<const uint8_t>(headerBytes, got));
   if (!parsed) return parsed.error();
   header = parsed.value();
 
   const uint64_t n = header.storedFrames;
   const uint64_t treesOffset = kHeaderSize + 5 * n;
-  if (treesOffset > fileSize) return openError(ErrorKind::Truncated, Part::FrameTables, "frame tables run past the end of the file", kHeaderSize);
+  if (treesOffset > fileSize)
+    return openError(ErrorKind::Truncated, Part::FrameTables,
+                     "frame tables run past the end of the file", kHeaderSize);
   firstFrameOffset = treesOffset + header.treesSize;
-  if (firstFrameOffset > fileSize) return openError(ErrorKind::Truncated, Part::Trees, "tree block runs past the end of the file", treesOffset);
+  if (firstFrameOffset > fileSize)
+    return openError(ErrorKind::Truncated, Part::Trees, "tree block runs past the end of the file",
+                     treesOffset);
 
   try {
     frameSizes.resize(n);
@@ -84,7 +91,8 @@ Status Movie::Impl::load() {
     for (size_t i = 0; i < n; ++i) frameSizes[i] = le32(&tables[4 * i]);
     if (n > 0) std::memcpy(frameTypes.data(), tables.data() + 4 * n, n);
 
-    if (const char* why = video.open(header, std::span<const uint8_t>(trees.data(), header.treesSize)))
+    if (const char* why =
+            video.open(header, std::span<const uint8_t>(trees.data(), header.treesSize)))
       return openError(ErrorKind::Corrupt, Part::Trees, why, treesOffset);
 
     // The largest part of any frame chunk that lies inside the file.
@@ -100,7 +108,8 @@ Status Movie::Impl::load() {
       const AudioTrack& t = header.audio[k];
       if (!t.decodable()) continue;
       // The header's hint of the largest decoded chunk; a wrong hint only means growing later.
-      uint64_t hint = t.codec == AudioCodec::Pcm ? largest : std::min<uint64_t>(t.maxChunkBytes, 1u << 20);
+      uint64_t hint =
+          t.codec == AudioCodec::Pcm ? largest : std::min<uint64_t>(t.maxChunkBytes, 1u << 20);
       audio[k].reserve(hint);
     }
   } catch (const std::bad_alloc&) {
@@ -110,19 +119,23 @@ Status Movie::Impl::load() {
   return {};
 }
 
-bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t available, bool truncated) {
+bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t available,
+                            bool truncated) {
   for (int k = 0; k < limits::kAudioTracks; ++k) {
     if (!(type & (2u << k))) continue;
     const uint64_t at = nextOffset - length + p;
     if (p + 4 > available) {
-      setDamage(truncated ? ErrorKind::Truncated : ErrorKind::Corrupt, Part::Audio,
-                truncated ? "file ends inside an audio chunk" : "audio chunk header beyond the frame", at, k);
+      setDamage(
+          truncated ? ErrorKind::Truncated : ErrorKind::Corrupt, Part::Audio,
+          truncated ? "file ends inside an audio chunk" : "audio chunk header beyond the frame", at,
+          k);
       return false;
     }
     const AudioTrack& track = header.audio[k];
     const uint32_t chunkLength = le32(&chunk[p]);
     // Packed and 8-bit raw chunks start with a 4-byte decoded size (FFmpeg insists on it).
-    const bool sized = track.codec == AudioCodec::SmackerDpcm || (track.codec == AudioCodec::Pcm && track.bitsPerSample == 8);
+    const bool sized = track.codec == AudioCodec::SmackerDpcm ||
+                       (track.codec == AudioCodec::Pcm && track.bitsPerSample == 8);
     if (chunkLength < (sized ? 8u : 4u) || chunkLength > length - p) {
       setDamage(ErrorKind::Corrupt, Part::Audio, "audio chunk length outside the frame", at, k);
       return false;
@@ -135,7 +148,8 @@ bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t avail
       const size_t size = chunkLength - 4;
       std::memcpy(payload.data(), &chunk[p + 4], size);
       std::memset(payload.data() + size, 0, BitReader::kPadding);
-      if (const char* why = audioDecoder.decode(track, std::span<const uint8_t>(payload.data(), size), audio[k]))
+      if (const char* why =
+              audioDecoder.decode(track, std::span<const uint8_t>(payload.data(), size), audio[k]))
         setDamage(ErrorKind::Corrupt, Part::Audio, why, at, k);
       frame.audio[k] = audio[k];
     }
@@ -165,8 +179,10 @@ const Frame* Movie::Impl::decodeNext() {
   size_t p = 0;
   if (type & 1) {
     size_t paletteBytes = 0;
-    if (const char* why = detail::applyPaletteChunk(std::span<const uint8_t>(chunk.data(), available), palette, paletteBytes)) {
-      setDamage(truncated ? ErrorKind::Truncated : ErrorKind::Corrupt, Part::Palette, truncated ? "file ends inside the palette" : why, start);
+    if (const char* why = detail::applyPaletteChunk(
+            std::span<const uint8_t>(chunk.data(), available), palette, paletteBytes)) {
+      setDamage(truncated ? ErrorKind::Truncated : ErrorKind::Corrupt, Part::Palette,
+                truncated ? "file ends inside the palette" : why, start);
       frame.layoutBroken = true;
       return &frame;
     }
@@ -199,17 +215,24 @@ Movie::~Movie() = default;
 Result<Movie> Movie::openSource(std::unique_ptr<detail::Source> source) {
   if (!source) return openError(ErrorKind::Io, Part::File, "cannot open the file", 0);
   std::unique_ptr<Impl> impl(new (std::nothrow) Impl());
-  if (!impl) return openError(ErrorKind::TooLarge, Part::File, "not enough memory for the movie", 0);
+  if (!impl)
+    return openError(ErrorKind::TooLarge, Part::File, "not enough memory for the movie", 0);
   impl->source = std::move(source);
   if (Status s = impl->load(); !s) return s.error();
   return Movie(std::move(impl));
 }
 
-Result<Movie> Movie::open(const std::string& path) { return openSource(detail::openFileSource(path)); }
+Result<Movie> Movie::open(const std::string& path) {
+  return openSource(detail::openFileSource(path));
+}
 
-Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) { return openSource(detail::memorySource(bytes)); }
+Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) {
+  return openSource(detail::memorySource(bytes));
+}
 
-Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) { return openSource(detail::ownedMemorySource(std::move(bytes))); }
+Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) {
+  return openSource(detail::ownedMemorySource(std::move(bytes)));
+}
 
 const Header& Movie::header() const { return impl_->header; }
 

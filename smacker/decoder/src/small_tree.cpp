@@ -50,7 +50,8 @@ bool SmallTree::read(BitReader& br) {
 }
 
 void SmallTree::buildTable(int leaves, int maxDepth) {
-  tableBits_ = maxDepth < static_cast<int>(kTableBits) ? static_cast<unsigned>(maxDepth) : kTableBits;
+  tableBits_ =
+      maxDepth < static_cast<int>(kTableBits) ? static_cast<unsigned>(maxDepth) : kTableBits;
   const uint32_t size = 1u << tableBits_;
   for (int i = 0; i < leaves; ++i) {
     const Leaf& l = leaves_[i];

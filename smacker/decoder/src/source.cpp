@@ -1,7 +1,7 @@
 #include "source.h"
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -64,7 +64,10 @@ class MemorySource : public Source {
 
 class OwnedMemorySource : public MemorySource {
  public:
-  explicit OwnedMemorySource(std::vector<uint8_t>&& bytes) : MemorySource({}), owned_(std::move(bytes)) { reset(owned_); }
+  explicit OwnedMemorySource(std::vector<uint8_t>&& bytes)
+      : MemorySource({}), owned_(std::move(bytes)) {
+    reset(owned_);
+  }
 
  private:
   std::vector<uint8_t> owned_;

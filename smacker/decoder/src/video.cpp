@@ -9,9 +9,10 @@ namespace smk::detail {
 
 namespace {
 
-constexpr uint32_t kRuns[64] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,  16,  17,  18,  19,   20,  21, 22,
-                                23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37,  38,  39,  40,  41,   42,  43, 44,
-                                45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 128, 256, 512, 1024, 2048};
+constexpr uint32_t kRuns[64] = {
+    1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,  17,  18,  19,   20,  21, 22,
+    23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,  39,  40,  41,   42,  43, 44,
+    45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 128, 256, 512, 1024, 2048};
 
 enum Kind { kMono = 0, kFull = 1, kSkip = 2, kSolid = 3 };
 
@@ -42,7 +43,8 @@ const char* VideoDecoder::open(const Header& header, std::span<const uint8_t> tr
 
   BitReader br(treeBlock.data(), treeBlock.size());
   // Every element of a tree takes at least one bit of the block.
-  const uint64_t maxElements = std::min<uint64_t>(uint64_t{treeBlock.size()} * 8, limits::kMaxBigTreeElements);
+  const uint64_t maxElements =
+      std::min<uint64_t>(uint64_t{treeBlock.size()} * 8, limits::kMaxBigTreeElements);
   int absent = 0;
   for (int t = 0; t < 4; ++t) {
     if (br.bit()) {
@@ -101,7 +103,8 @@ std::span<const Rect> VideoDecoder::takeChangedRects() {
   } else {
     for (uint32_t row = 0; row < blocksHigh_; ++row) {
       if (changedFirst_[row] > changedLast_[row]) continue;
-      Rect r{changedFirst_[row] * 4u, row * 4, (changedLast_[row] - changedFirst_[row] + 1u) * 4, 4};
+      Rect r{changedFirst_[row] * 4u, row * 4, (changedLast_[row] - changedFirst_[row] + 1u) * 4,
+             4};
       if (!rects_.empty()) {
         Rect& prev = rects_.back();
         if (prev.x == r.x && prev.width == r.width && prev.y + prev.height == r.y) {

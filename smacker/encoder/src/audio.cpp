@@ -1,87 +1,87 @@
 #include "smk/enc/audio.h"
 
-#include "smk/enc/bit_writer.h"
-#include "smk/enc/small_tree.h"
-
 #include <array>
 #include <stdexcept>
 
+#include "smk/enc/bit_writer.h"
+#include "smk/enc/small_tree.h"
+
 namespace smk::enc {
 
-uint32_t audio_rate_field(const AudioFormat& f)
-{
-    uint32_t flags = 0x40 | (f.packed ? 0x80 : 0) | (f.bits == 16 ? 0x20 : 0) | (f.channels == 2 ? 0x10 : 0);
-    return f.rate | flags << 24;
+uint32_t audio_rate_field(const AudioFormat& f) {
+  uint32_t flags =
+      0x40 | (f.packed ? 0x80 : 0) | (f.bits == 16 ? 0x20 : 0) | (f.channels == 2 ? 0x10 : 0);
+  return f.rate | flags << 24;
 }
 
 namespace {
 
-void put_le32(std::vector<uint8_t>& out, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+void put_le32(std::vector<uint8_t>& out, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
 }
 
-} // namespace
+}  // namespace
 
-std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const uint8_t> pcm)
-{
-    if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
-        throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-    if (pcm.empty() || pcm.size() % f.frame_bytes() != 0)
-        throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
-    if (!f.packed) return {pcm.begin(), pcm.end()};
-    if (pcm.size() > (1u << 24)) throw std::invalid_argument("audio chunk too long");
+std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const uint8_t> pcm) {
+  if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
+    throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
+  if (pcm.empty() || pcm.size() % f.frame_bytes() != 0)
+    throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
+  if (!f.packed) return {pcm.begin(), pcm.end()};
+  if (pcm.size() > (1u << 24)) throw std::invalid_argument("audio chunk too long");
 
-    const bool stereo = f.channels == 2, is16 = f.bits == 16;
-    const size_t count = pcm.size() / (is16 ? 2 : 1); // samples over all channels
-    auto sample = [&](size_t j) -> uint32_t { return is16 ? uint32_t(pcm[2 * j] | pcm[2 * j + 1] << 8) : pcm[j]; };
+  const bool stereo = f.channels == 2, is16 = f.bits == 16;
+  const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels
+  auto sample = [&](size_t j) -> uint32_t {
+    return is16 ? uint32_t(pcm[2 * j] | pcm[2 * j + 1] << 8) : pcm[j];
+  };
 
-    // Differences per channel, wrapping; tree t = channel * (is16 ? 2 : 1) + byte.
-    const unsigned trees = 1u << ((stereo ? 1 : 0) + (is16 ? 1 : 0));
-    std::vector<std::array<uint64_t, 256>> counts(trees, std::array<uint64_t, 256>{});
-    std::vector<uint32_t> deltas(count, 0);
-    const uint32_t mask = is16 ? 0xFFFF : 0xFF;
-    for (size_t j = f.channels; j < count; ++j) {
-        const unsigned c = stereo ? unsigned(j & 1) : 0;
-        deltas[j] = (sample(j) - sample(j - f.channels)) & mask;
-        if (is16) {
-            ++counts[c * 2][deltas[j] & 0xFF];
-            ++counts[c * 2 + 1][deltas[j] >> 8];
-        } else {
-            ++counts[c][deltas[j]];
-        }
+  // Differences per channel, wrapping; tree t = channel * (is16 ? 2 : 1) + byte.
+  const unsigned trees = 1u << ((stereo ? 1 : 0) + (is16 ? 1 : 0));
+  std::vector<std::array<uint64_t, 256>> counts(trees, std::array<uint64_t, 256>{});
+  std::vector<uint32_t> deltas(count, 0);
+  const uint32_t mask = is16 ? 0xFFFF : 0xFF;
+  for (size_t j = f.channels; j < count; ++j) {
+    const unsigned c = stereo ? unsigned(j & 1) : 0;
+    deltas[j] = (sample(j) - sample(j - f.channels)) & mask;
+    if (is16) {
+      ++counts[c * 2][deltas[j] & 0xFF];
+      ++counts[c * 2 + 1][deltas[j] >> 8];
+    } else {
+      ++counts[c][deltas[j]];
     }
-    std::vector<HuffmanCode> code;
-    for (const auto& c : counts) code.push_back(build_small_tree(c));
+  }
+  std::vector<HuffmanCode> code;
+  for (const auto& c : counts) code.push_back(build_small_tree(c));
 
-    BitWriter bits;
-    bits.put_bit(true);
-    bits.put_bit(stereo);
-    bits.put_bit(is16);
-    for (const auto& c : code) write_small_tree(bits, c);
-    for (int c = int(f.channels) - 1; c >= 0; --c) { // right channel's start value first
-        uint32_t v = sample(size_t(c));
-        if (is16) {
-            bits.put(v >> 8, 8);
-            bits.put(v & 0xFF, 8);
-        } else {
-            bits.put(v, 8);
-        }
+  BitWriter bits;
+  bits.put_bit(true);
+  bits.put_bit(stereo);
+  bits.put_bit(is16);
+  for (const auto& c : code) write_small_tree(bits, c);
+  for (int c = int(f.channels) - 1; c >= 0; --c) {  // right channel's start value first
+    uint32_t v = sample(size_t(c));
+    if (is16) {
+      bits.put(v >> 8, 8);
+      bits.put(v & 0xFF, 8);
+    } else {
+      bits.put(v, 8);
     }
-    for (size_t j = f.channels; j < count; ++j) {
-        const unsigned c = stereo ? unsigned(j & 1) : 0;
-        if (is16) {
-            code[c * 2].write(bits, deltas[j] & 0xFF);
-            code[c * 2 + 1].write(bits, deltas[j] >> 8);
-        } else {
-            code[c].write(bits, deltas[j]);
-        }
+  }
+  for (size_t j = f.channels; j < count; ++j) {
+    const unsigned c = stereo ? unsigned(j & 1) : 0;
+    if (is16) {
+      code[c * 2].write(bits, deltas[j] & 0xFF);
+      code[c * 2 + 1].write(bits, deltas[j] >> 8);
+    } else {
+      code[c].write(bits, deltas[j]);
     }
-    std::vector<uint8_t> out;
-    put_le32(out, uint32_t(pcm.size()));
-    std::vector<uint8_t> body = bits.finish();
-    out.insert(out.end(), body.begin(), body.end());
-    return out;
+  }
+  std::vector<uint8_t> out;
+  put_le32(out, uint32_t(pcm.size()));
+  std::vector<uint8_t> body = bits.finish();
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
 }
 
-} // namespace smk::enc
+}  // namespace smk::enc

@@ -53,7 +53,6 @@ typedef struct tagLOGPALETTE {
   PALETTEENTRY palPalEntry[1];
 } LOGPALETTE, *LPLOGPALETTE;
 
-
 #define GetRValue(rgb) ((BYTE)(rgb))
 #define GetGValue(rgb) ((BYTE)(((WORD)(rgb)) >> 8))
 #define GetBValue(rgb) ((BYTE)((rgb) >> 16))

@@ -10,7 +10,7 @@
 namespace win32 {
 
 Backend& CurrentBackend() {
-  static std::unique_ptr<Backend> backend = [] () -> std::unique_ptr<Backend> {
+  static std::unique_ptr<Backend> backend = []() -> std::unique_ptr<Backend> {
     if (CurrentSettings().backend == "headless") return std::make_unique<HeadlessBackend>();
     return std::make_unique<SdlBackend>();
   }();

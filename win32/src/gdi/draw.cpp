@@ -15,7 +15,8 @@ void FillScreenArea(const Region& area, uint32_t deviceColor) {
   for (const RECT& r : clipped.rects()) {
     for (LONG y = r.top; y < r.bottom; ++y) {
       size_t row = static_cast<size_t>(y) * static_cast<size_t>(screen.width());
-      for (LONG x = r.left; x < r.right; ++x) screen.Store(row + static_cast<size_t>(x), deviceColor);
+      for (LONG x = r.left; x < r.right; ++x)
+        screen.Store(row + static_cast<size_t>(x), deviceColor);
     }
   }
   if (!clipped.Empty()) screen.Touch();
@@ -35,9 +36,9 @@ void PutContextPixel(const DeviceContext& dc, int x, int y, uint32_t deviceColor
   if (sx < 0 || sy < 0 || sx >= screen.width() || sy >= screen.height()) return;
   for (const RECT& r : dc.clip.rects()) {
     if (sx >= r.left && sx < r.right && sy >= r.top && sy < r.bottom) {
-      screen.Store(static_cast<size_t>(sy) * static_cast<size_t>(screen.width()) +
-                       static_cast<size_t>(sx),
-                   deviceColor);
+      screen.Store(
+          static_cast<size_t>(sy) * static_cast<size_t>(screen.width()) + static_cast<size_t>(sx),
+          deviceColor);
       screen.Touch();
       return;
     }
@@ -79,8 +80,8 @@ BOOL WINAPI Rectangle(HDC handle, int left, int top, int right, int bottom) {
   return TRUE;
 }
 
-int WINAPI StretchDIBits(HDC handle, int xDest, int yDest, int destWidth, int destHeight,
-                         int xSrc, int ySrc, int srcWidth, int srcHeight, const void* bits,
+int WINAPI StretchDIBits(HDC handle, int xDest, int yDest, int destWidth, int destHeight, int xSrc,
+                         int ySrc, int srcWidth, int srcHeight, const void* bits,
                          const BITMAPINFO* info, UINT usage, DWORD rop) {
   win32::DeviceContext* dc = win32::FromHandle(handle);
   if (!dc || !bits || !info || rop != SRCCOPY || usage != DIB_RGB_COLORS) return 0;
@@ -91,7 +92,8 @@ int WINAPI StretchDIBits(HDC handle, int xDest, int yDest, int destWidth, int de
       srcHeight <= 0) {
     return 0;
   }
-  const auto* table = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(info) + h.biSize);
+  const auto* table =
+      reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(info) + h.biSize);
   size_t colors = h.biClrUsed ? (h.biClrUsed > 256 ? 256 : h.biClrUsed) : 256;
   uint32_t device[256] = {};
   for (size_t i = 0; i < colors; ++i) {
@@ -121,7 +123,8 @@ int WINAPI StretchDIBits(HDC handle, int xDest, int yDest, int destWidth, int de
       size_t row = static_cast<size_t>(memoryRow) * stride;
       size_t out = static_cast<size_t>(y) * static_cast<size_t>(screen.width());
       for (LONG x = r.left; x < r.right; ++x) {
-        LONG sx = xSrc + static_cast<LONG>((static_cast<long long>(x - dest.left) * srcWidth) / destWidth);
+        LONG sx = xSrc +
+                  static_cast<LONG>((static_cast<long long>(x - dest.left) * srcWidth) / destWidth);
         if (sx < 0 || sx >= width) continue;
         screen.Store(out + static_cast<size_t>(x), device[pixels[row + static_cast<size_t>(sx)]]);
       }

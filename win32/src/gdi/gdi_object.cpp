@@ -49,7 +49,12 @@ HGDIOBJ WINAPI GetStockObject(int object) {
       win32::Make({K::kPen, 0xFFFFFF, false, true, {}, {}}),
       win32::Make({K::kPen, 0x000000, false, true, {}, {}}),
       win32::Make({K::kPen, 0, true, true, {}, {}}),
-      nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
       win32::Make(win32::DefaultPaletteObject()),
   };
   return object >= 0 && object < 16 ? stock[object] : nullptr;
@@ -66,9 +71,16 @@ HGDIOBJ WINAPI SelectObject(HDC handle, HGDIOBJ object) {
   if (!dc || !o) return nullptr;
   HGDIOBJ previous = nullptr;
   switch (o->kind) {
-    case GdiObject::Kind::kBrush: previous = dc->brush; dc->brush = object; break;
-    case GdiObject::Kind::kPen: previous = dc->pen; dc->pen = object; break;
-    case GdiObject::Kind::kPalette: return nullptr;  // palettes go through SelectPalette
+    case GdiObject::Kind::kBrush:
+      previous = dc->brush;
+      dc->brush = object;
+      break;
+    case GdiObject::Kind::kPen:
+      previous = dc->pen;
+      dc->pen = object;
+      break;
+    case GdiObject::Kind::kPalette:
+      return nullptr;  // palettes go through SelectPalette
   }
   return previous;
 }

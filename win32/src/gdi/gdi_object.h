@@ -12,9 +12,9 @@ namespace win32 {
 struct GdiObject {
   enum class Kind { kBrush, kPen, kPalette };
   Kind kind;
-  Rgb color = 0;       // brushes and pens
-  bool none = false;   // the null brush or pen: draws nothing
-  bool stock = false;  // stock objects cannot be deleted
+  Rgb color = 0;                      // brushes and pens
+  bool none = false;                  // the null brush or pen: draws nothing
+  bool stock = false;                 // stock objects cannot be deleted
   std::vector<PALETTEENTRY> entries;  // palettes
   std::vector<uint8_t> toSystem;      // palettes: system palette index of each entry
 };

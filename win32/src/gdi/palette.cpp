@@ -67,8 +67,8 @@ GdiObject DefaultPaletteObject() {
   GdiObject palette{GdiObject::Kind::kPalette, 0, false, true, {}, {}};
   for (int i = 0; i < 20; ++i) {
     Rgb c = kStaticColors[i];
-    palette.entries.push_back({static_cast<BYTE>(c >> 16), static_cast<BYTE>(c >> 8),
-                               static_cast<BYTE>(c), 0});
+    palette.entries.push_back(
+        {static_cast<BYTE>(c >> 16), static_cast<BYTE>(c >> 8), static_cast<BYTE>(c), 0});
     palette.toSystem.push_back(static_cast<uint8_t>(StaticColorIndex(i)));
   }
   return palette;
@@ -151,9 +151,10 @@ UINT WINAPI RealizePalette(HDC handle) {
   }
   if (system != screen.systemPalette()) {
     screen.SetSystemPalette(system);
-    win32::LogEvent("palette", {{"op", win32::JsonValue::String("realize")},
-                                {"entries", win32::JsonValue::Number(placed)},
-                                {"foreground", win32::JsonValue::Raw(foreground ? "true" : "false")}});
+    win32::LogEvent("palette",
+                    {{"op", win32::JsonValue::String("realize")},
+                     {"entries", win32::JsonValue::Number(placed)},
+                     {"foreground", win32::JsonValue::Raw(foreground ? "true" : "false")}});
     // Every top-level window hears that the system palette changed, and who changed it.
     for (win32::Window* w : win32::StackingOrder()) {
       SendMessageA(w->handle, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(dc->window), 0);

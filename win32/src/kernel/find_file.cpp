@@ -26,7 +26,8 @@ HANDLE WINAPI FindFirstFileA(LPCSTR fileName, LPWIN32_FIND_DATAA data) {
   }
   *data = WIN32_FIND_DATAA{};
   data->dwFileAttributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-  if (!S_ISDIR(st.st_mode) && !(st.st_mode & S_IWUSR)) data->dwFileAttributes = FILE_ATTRIBUTE_READONLY;
+  if (!S_ISDIR(st.st_mode) && !(st.st_mode & S_IWUSR))
+    data->dwFileAttributes = FILE_ATTRIBUTE_READONLY;
   uint64_t size = S_ISDIR(st.st_mode) ? 0 : static_cast<uint64_t>(st.st_size);
   data->nFileSizeHigh = static_cast<DWORD>(size >> 32);
   data->nFileSizeLow = static_cast<DWORD>(size);

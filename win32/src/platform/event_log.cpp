@@ -10,11 +10,21 @@ JsonValue JsonValue::String(const std::string& utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -37,7 +47,8 @@ void LogEvent(const std::string& event,
   static FILE* log = [] {
     const std::string& path = CurrentSettings().logPath;
     FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "a");
-    if (!path.empty() && !f) std::fprintf(stderr, "channels: cannot write the log %s\n", path.c_str());
+    if (!path.empty() && !f)
+      std::fprintf(stderr, "channels: cannot write the log %s\n", path.c_str());
     return f;
   }();
   if (!log) return;

@@ -15,7 +15,7 @@ struct ScreenMode {
 };
 
 struct Settings {
-  std::string backend;  // "sdl" or "headless"
+  std::string backend;               // "sdl" or "headless"
   std::optional<ScreenMode> screen;  // unset: the desktop's size at 32 bits
   std::string registryPath;
   std::string drives;  // "C:=/opt/game;E:=/media/cdrom"

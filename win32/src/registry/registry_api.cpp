@@ -33,9 +33,7 @@ bool PathOf(HKEY key, LPCSTR subKey, std::string& path) {
   return true;
 }
 
-HKEY NewHandle(const std::string& path) {
-  return reinterpret_cast<HKEY>(new OpenKey{path});
-}
+HKEY NewHandle(const std::string& path) { return reinterpret_cast<HKEY>(new OpenKey{path}); }
 
 }  // namespace
 

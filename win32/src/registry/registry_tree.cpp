@@ -37,14 +37,16 @@ std::string Quote(const std::string& text) {
 // A REG_SZ that regedit writes as a quoted string: one terminating zero and no other.
 bool IsPlainString(const RegistryValue& v) {
   return v.type == REG_SZ && !v.data.empty() && v.data.back() == '\0' &&
-         v.data.find('\0') == v.data.size() - 1 && v.data.find_first_of("\r\n") == std::string::npos;
+         v.data.find('\0') == v.data.size() - 1 &&
+         v.data.find_first_of("\r\n") == std::string::npos;
 }
 
 std::string FormatData(const RegistryValue& v) {
   if (IsPlainString(v)) return Quote(v.data.substr(0, v.data.size() - 1));
   if (v.type == REG_DWORD && v.data.size() == 4) {
     uint32_t x = 0;
-    for (int i = 3; i >= 0; --i) x = x << 8 | static_cast<unsigned char>(v.data[static_cast<size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+      x = x << 8 | static_cast<unsigned char>(v.data[static_cast<size_t>(i)]);
     char buf[16];
     std::snprintf(buf, sizeof buf, "dword:%08x", x);
     return buf;

@@ -30,14 +30,16 @@ bool resourceNumber(LPCSTR name, uint16_t& number) {
 
 const win32::EmbeddedResource* find(uint16_t type, uint16_t id) {
   for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
-    if (g_embeddedResources[i].type == type && g_embeddedResources[i].id == id) return &g_embeddedResources[i];
+    if (g_embeddedResources[i].type == type && g_embeddedResources[i].id == id)
+      return &g_embeddedResources[i];
   return nullptr;
 }
 
 // The table entry a handle from FindResourceA stands for, or null for any other value.
 const win32::EmbeddedResource* entryOf(HRSRC handle) {
   for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
-    if (reinterpret_cast<const void*>(handle) == &g_embeddedResources[i]) return &g_embeddedResources[i];
+    if (reinterpret_cast<const void*>(handle) == &g_embeddedResources[i])
+      return &g_embeddedResources[i];
   return nullptr;
 }
 
@@ -45,10 +47,9 @@ const win32::EmbeddedResource* entryOf(HRSRC handle) {
 char toCodePage1252(char16_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
   static constexpr char16_t kHigh[32] = {
-      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
   for (int i = 0; i < 32; ++i)
     if (kHigh[i] != 0 && kHigh[i] == c) return static_cast<char>(0x80 + i);
   return '?';

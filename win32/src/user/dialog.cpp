@@ -25,10 +25,9 @@ std::map<HWND, DialogState>& Dialogs() {
 
 HWND CreateDialogWindow(const RECT& rect, DWORD style, DWORD exStyle, const std::string& title,
                         HWND owner, DLGPROC proc, LPARAM param) {
-  HWND dialog = CreateWindowExA(exStyle, "#32770", title.c_str(),
-                                style & ~static_cast<DWORD>(WS_VISIBLE), rect.left, rect.top,
-                                rect.right - rect.left, rect.bottom - rect.top, owner, nullptr,
-                                nullptr, nullptr);
+  HWND dialog = CreateWindowExA(
+      exStyle, "#32770", title.c_str(), style & ~static_cast<DWORD>(WS_VISIBLE), rect.left,
+      rect.top, rect.right - rect.left, rect.bottom - rect.top, owner, nullptr, nullptr, nullptr);
   if (!dialog) return nullptr;
   Dialogs()[dialog] = DialogState{};
   SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
@@ -70,9 +69,9 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
     SetLastError(1813);  // ERROR_RESOURCE_TYPE_NOT_FOUND
     return -1;
   }
-  HWND dialog = win32::CreateDialogWindow(win32::DialogRectInPixels(*parsed), parsed->style,
-                                          parsed->exStyle, parsed->title, owner, dialogProc,
-                                          initParam);
+  HWND dialog =
+      win32::CreateDialogWindow(win32::DialogRectInPixels(*parsed), parsed->style, parsed->exStyle,
+                                parsed->title, owner, dialogProc, initParam);
   if (!dialog) return -1;
   return win32::RunModalLoop(dialog, owner);
 }

@@ -67,8 +67,8 @@ std::optional<DialogTemplate> ParseDialogTemplate(const void* data, size_t size)
   if (!in.Dword(t.style) || !in.Dword(t.exStyle)) return std::nullopt;
   // An extended template starts with version 1 and the signature 0xFFFF.
   if ((t.style & 0xFFFF) == 1 && (t.style >> 16) == 0xFFFF) return std::nullopt;
-  if (!in.Word(count) || !in.Short(t.x) || !in.Short(t.y) || !in.Short(t.cx) ||
-      !in.Short(t.cy) || !in.NameOrOrdinal() || !in.NameOrOrdinal() || !in.Text(t.title)) {
+  if (!in.Word(count) || !in.Short(t.x) || !in.Short(t.y) || !in.Short(t.cx) || !in.Short(t.cy) ||
+      !in.NameOrOrdinal() || !in.NameOrOrdinal() || !in.Text(t.title)) {
     return std::nullopt;
   }
   t.controls = count;

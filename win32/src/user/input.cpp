@@ -43,9 +43,15 @@ bool MouseMessage(const InputEvent& e, MSG& msg) {
   }
   msg.hwnd = target->handle;
   switch (e.kind) {
-    case InputEvent::Kind::kMouseMove: msg.message = WM_MOUSEMOVE; break;
-    case InputEvent::Kind::kButtonDown: msg.message = kButtonDown[e.button]; break;
-    default: msg.message = kButtonUp[e.button]; break;
+    case InputEvent::Kind::kMouseMove:
+      msg.message = WM_MOUSEMOVE;
+      break;
+    case InputEvent::Kind::kButtonDown:
+      msg.message = kButtonDown[e.button];
+      break;
+    default:
+      msg.message = kButtonUp[e.button];
+      break;
   }
   msg.wParam = g_buttons | (g_shift ? MK_SHIFT : 0);
   msg.lParam = MAKELPARAM(point.x - target->rect.left, point.y - target->rect.top);
@@ -91,11 +97,16 @@ bool TakeInputMessage(MSG& msg) {
 char KeyCharacter(UINT vk) {
   static const char kShiftedDigits[] = ")!@#$%^&*(";
   switch (vk) {
-    case VK_BACK: return '\b';
-    case VK_TAB: return '\t';
-    case VK_RETURN: return '\r';
-    case VK_ESCAPE: return '\x1b';
-    case VK_SPACE: return ' ';
+    case VK_BACK:
+      return '\b';
+    case VK_TAB:
+      return '\t';
+    case VK_RETURN:
+      return '\r';
+    case VK_ESCAPE:
+      return '\x1b';
+    case VK_SPACE:
+      return ' ';
   }
   if (vk >= 'A' && vk <= 'Z') return static_cast<char>(g_shift ? vk : std::tolower(vk));
   if (vk >= '0' && vk <= '9') return g_shift ? kShiftedDigits[vk - '0'] : static_cast<char>(vk);

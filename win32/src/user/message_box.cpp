@@ -98,12 +98,11 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   // Windows shows "Error" when the caption is null.
   std::string captionText = caption ? caption : "Error";
   std::string bodyText = text ? text : "";
-  win32::LogEvent("msgbox",
-                  {{"caption", JsonValue::String(win32::AnsiToUtf8(captionText))},
-                   {"text", JsonValue::String(win32::AnsiToUtf8(bodyText))},
-                   {"type", JsonValue::Number(type)},
-                   {"owner", owner ? JsonValue::Number(reinterpret_cast<intptr_t>(owner))
-                                   : JsonValue::Null()}});
+  win32::LogEvent("msgbox", {{"caption", JsonValue::String(win32::AnsiToUtf8(captionText))},
+                             {"text", JsonValue::String(win32::AnsiToUtf8(bodyText))},
+                             {"type", JsonValue::Number(type)},
+                             {"owner", owner ? JsonValue::Number(reinterpret_cast<intptr_t>(owner))
+                                             : JsonValue::Null()}});
 
   win32::MessageBoxState state;
   state.caption = captionText;
@@ -117,8 +116,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
 
   HWND box = win32::CreateDialogWindow(
       state.layout.window, WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME,
-      (type & MB_SYSTEMMODAL) ? WS_EX_TOPMOST : 0, captionText, owner,
-      win32::MessageBoxProc, reinterpret_cast<LPARAM>(&state));
+      (type & MB_SYSTEMMODAL) ? WS_EX_TOPMOST : 0, captionText, owner, win32::MessageBoxProc,
+      reinterpret_cast<LPARAM>(&state));
   if (!box) return 0;
   win32::OpenBoxes().push_back(box);
   INT_PTR result = win32::RunModalLoop(box, owner);

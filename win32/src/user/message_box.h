@@ -12,7 +12,7 @@ struct MessageBoxState {
   MessageBoxLayout layout;
   std::string caption;
   UINT type = 0;
-  bool buttonHeld = false;  // the left button went down on OK and is still down
+  bool buttonHeld = false;     // the left button went down on OK and is still down
   bool buttonPressed = false;  // ... and the pointer is over OK: the button looks pressed
 };
 

@@ -53,10 +53,9 @@ std::vector<std::string> WrapText(const std::string& text, int maxWidth, const M
   return lines;
 }
 
-MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string& text,
-                                  bool icon, int screenWidth, int screenHeight,
-                                  const MeasureText& width, const MeasureText& captionWidth,
-                                  int lineHeight) {
+MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string& text, bool icon,
+                                  int screenWidth, int screenHeight, const MeasureText& width,
+                                  const MeasureText& captionWidth, int lineHeight) {
   const int margin = 12;
   MessageBoxLayout box;
   // Wine wraps message texts at about 300 pixels on a 640-pixel screen, icon or not.
@@ -78,7 +77,8 @@ MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string&
   box.window = RECT{left, top, left + w, top + h};
   box.caption = RECT{kFrame, kFrame, w - kFrame, kFrame + kCaptionHeight};
   if (icon) {
-    box.icon = RECT{kFrame + margin, contentTop, kFrame + margin + kIconSize, contentTop + kIconSize};
+    box.icon =
+        RECT{kFrame + margin, contentTop, kFrame + margin + kIconSize, contentTop + kIconSize};
   }
   // A text shorter than the icon is centred beside it.
   int textTop = contentTop + (contentHeight - textHeight) / 2;

@@ -34,9 +34,8 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 
 // A box centred on a screen of the given size.
-MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string& text,
-                                  bool icon, int screenWidth, int screenHeight,
-                                  const MeasureText& width, const MeasureText& captionWidth,
-                                  int lineHeight);
+MessageBoxLayout LayoutMessageBox(const std::string& caption, const std::string& text, bool icon,
+                                  int screenWidth, int screenHeight, const MeasureText& width,
+                                  const MeasureText& captionWidth, int lineHeight);
 
 }  // namespace win32

@@ -59,13 +59,19 @@ bool InCircle(int x, int y) {
 void DrawIcon(const DeviceContext& dc, const RECT& at, UINT type) {
   switch (type & MB_ICONMASK) {
     case MB_ICONEXCLAMATION:
-      Icon(dc, at, 0xFFFF00, kBlack,
-           [](int x, int y) { return y >= 1 && y <= 30 && std::abs(x - 15.5) <= (y - 1) * 0.5 + 0.5; },
-           [](int x, int y) { return x >= 14 && x <= 17 && ((y >= 10 && y <= 21) || (y >= 24 && y <= 27)); });
+      Icon(
+          dc, at, 0xFFFF00, kBlack,
+          [](int x, int y) {
+            return y >= 1 && y <= 30 && std::abs(x - 15.5) <= (y - 1) * 0.5 + 0.5;
+          },
+          [](int x, int y) {
+            return x >= 14 && x <= 17 && ((y >= 10 && y <= 21) || (y >= 24 && y <= 27));
+          });
       break;
     case MB_ICONSTOP:
       Icon(dc, at, 0xFF0000, kHighlight, InCircle, [](int x, int y) {
-        return x >= 8 && x <= 23 && y >= 8 && y <= 23 && (std::abs(x - y) <= 1 || std::abs(x + y - 31) <= 1);
+        return x >= 8 && x <= 23 && y >= 8 && y <= 23 &&
+               (std::abs(x - y) <= 1 || std::abs(x + y - 31) <= 1);
       });
       break;
     case MB_ICONINFORMATION:
@@ -75,8 +81,10 @@ void DrawIcon(const DeviceContext& dc, const RECT& at, UINT type) {
       break;
     case MB_ICONQUESTION:
       Icon(dc, at, kHighlight, 0x0000FF, InCircle, [](int x, int y) {
-        bool hook = (y >= 6 && y <= 8 && x >= 11 && x <= 20) || (y >= 8 && y <= 15 && x >= 19 && x <= 21) ||
-                    (y >= 14 && y <= 16 && x >= 15 && x <= 20) || (y >= 16 && y <= 20 && x >= 15 && x <= 17);
+        bool hook = (y >= 6 && y <= 8 && x >= 11 && x <= 20) ||
+                    (y >= 8 && y <= 15 && x >= 19 && x <= 21) ||
+                    (y >= 14 && y <= 16 && x >= 15 && x <= 20) ||
+                    (y >= 16 && y <= 20 && x >= 15 && x <= 17);
         return hook || (y >= 23 && y <= 25 && x >= 15 && x <= 17);
       });
       break;

@@ -37,7 +37,8 @@ HDC WINAPI GetDC(HWND window) {
   if (!w || window == GetDesktopWindow()) {
     width = GetSystemMetrics(SM_CXSCREEN);
     height = GetSystemMetrics(SM_CYSCREEN);
-    return win32::CreateDeviceContext(window, POINT{0, 0}, win32::Region(RECT{0, 0, width, height}));
+    return win32::CreateDeviceContext(window, POINT{0, 0},
+                                      win32::Region(RECT{0, 0, width, height}));
   }
   return win32::CreateDeviceContext(window, POINT{w->rect.left, w->rect.top},
                                     win32::VisibleRegion(*w));
@@ -115,4 +116,3 @@ BOOL WINAPI ValidateRect(HWND window, const RECT* rect) {
   if (w->update.Empty()) w->erase = false;
   return TRUE;
 }
-

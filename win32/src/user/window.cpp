@@ -126,13 +126,13 @@ void BringToTop(Window& window) {
 
 void LogWindowEvent(const char* op, const Window& window) {
   const RECT& r = window.rect;
-  LogEvent("window", {{"op", JsonValue::String(op)},
-                      {"class", JsonValue::String(AnsiToUtf8(window.windowClass->name))},
-                      {"title", JsonValue::String(AnsiToUtf8(window.title))},
-                      {"rect", JsonValue::Raw("[" + std::to_string(r.left) + "," +
-                                              std::to_string(r.top) + "," +
-                                              std::to_string(r.right) + "," +
-                                              std::to_string(r.bottom) + "]")}});
+  LogEvent(
+      "window",
+      {{"op", JsonValue::String(op)},
+       {"class", JsonValue::String(AnsiToUtf8(window.windowClass->name))},
+       {"title", JsonValue::String(AnsiToUtf8(window.title))},
+       {"rect", JsonValue::Raw("[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                               std::to_string(r.right) + "," + std::to_string(r.bottom) + "]")}});
 }
 
 }  // namespace win32
@@ -309,11 +309,16 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
   Window* w = FindWindow(handle);
   if (!w) return 0;
   switch (index) {
-    case GWL_STYLE: return static_cast<LONG_PTR>(static_cast<LONG>(w->style));
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(static_cast<LONG>(w->exStyle));
-    case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
-    case GWLP_HINSTANCE: return reinterpret_cast<LONG_PTR>(w->instance);
-    case GWLP_USERDATA: return w->userData;
+    case GWL_STYLE:
+      return static_cast<LONG_PTR>(static_cast<LONG>(w->style));
+    case GWL_EXSTYLE:
+      return static_cast<LONG_PTR>(static_cast<LONG>(w->exStyle));
+    case GWLP_WNDPROC:
+      return reinterpret_cast<LONG_PTR>(w->proc);
+    case GWLP_HINSTANCE:
+      return reinterpret_cast<LONG_PTR>(w->instance);
+    case GWLP_USERDATA:
+      return w->userData;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
     SetLastError(1413);  // ERROR_INVALID_INDEX
@@ -329,11 +334,21 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
   if (!w) return 0;
   LONG_PTR old = GetWindowLongPtrA(handle, index);
   switch (index) {
-    case GWL_STYLE: w->style = static_cast<DWORD>(value); return old;
-    case GWL_EXSTYLE: w->exStyle = static_cast<DWORD>(value); return old;
-    case GWLP_WNDPROC: w->proc = reinterpret_cast<WNDPROC>(value); return old;
-    case GWLP_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(value); return old;
-    case GWLP_USERDATA: w->userData = value; return old;
+    case GWL_STYLE:
+      w->style = static_cast<DWORD>(value);
+      return old;
+    case GWL_EXSTYLE:
+      w->exStyle = static_cast<DWORD>(value);
+      return old;
+    case GWLP_WNDPROC:
+      w->proc = reinterpret_cast<WNDPROC>(value);
+      return old;
+    case GWLP_HINSTANCE:
+      w->instance = reinterpret_cast<HINSTANCE>(value);
+      return old;
+    case GWLP_USERDATA:
+      w->userData = value;
+      return old;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
     SetLastError(1413);  // ERROR_INVALID_INDEX
@@ -345,8 +360,11 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
 
 int WINAPI GetSystemMetrics(int index) {
   switch (index) {
-    case SM_CXSCREEN: return win32::CurrentScreen().width();
-    case SM_CYSCREEN: return win32::CurrentScreen().height();
-    default: return 0;
+    case SM_CXSCREEN:
+      return win32::CurrentScreen().width();
+    case SM_CYSCREEN:
+      return win32::CurrentScreen().height();
+    default:
+      return 0;
   }
 }

@@ -20,20 +20,20 @@ enum class Version { Smk2, Smk4 };  // SMK4 adds the sub-modes of FULL blocks
 enum class YScale { None, Interlaced, Doubled };
 
 enum class AudioCodec {
-  None,        // no track (rate 0)
-  Pcm,         // raw samples
-  SmackerDpcm, // the format's Huffman-coded deltas ("packed")
-  BinkRdft,    // Bink Audio: not decoded, the track is skipped
-  BinkDct,     // Bink Audio: not decoded, the track is skipped
+  None,         // no track (rate 0)
+  Pcm,          // raw samples
+  SmackerDpcm,  // the format's Huffman-coded deltas ("packed")
+  BinkRdft,     // Bink Audio: not decoded, the track is skipped
+  BinkDct,      // Bink Audio: not decoded, the track is skipped
 };
 
 struct AudioTrack {
   AudioCodec codec = AudioCodec::None;
-  uint32_t rate = 0;          // Hz
-  uint8_t channels = 0;       // 1 or 2
-  uint8_t bitsPerSample = 0;  // 8 (unsigned) or 16 (signed, little-endian)
-  uint32_t rawRate = 0;       // the header field as stored (rate | flags << 24)
-  uint32_t maxChunkBytes = 0; // the header's hint of the largest decoded chunk
+  uint32_t rate = 0;           // Hz
+  uint8_t channels = 0;        // 1 or 2
+  uint8_t bitsPerSample = 0;   // 8 (unsigned) or 16 (signed, little-endian)
+  uint32_t rawRate = 0;        // the header field as stored (rate | flags << 24)
+  uint32_t maxChunkBytes = 0;  // the header's hint of the largest decoded chunk
 
   bool present() const { return codec != AudioCodec::None; }
   bool decodable() const { return codec == AudioCodec::Pcm || codec == AudioCodec::SmackerDpcm; }
@@ -43,12 +43,12 @@ struct Header {
   Version version = Version::Smk2;
   uint32_t width = 0;
   uint32_t height = 0;
-  uint32_t frames = 0;          // regular frames, without the ring frame
-  bool ringFrame = false;       // one more frame is stored after the regular ones
-  uint32_t storedFrames = 0;    // frames + ringFrame: what decodeNextFrame delivers
-  int32_t frameRateField = 0;   // as stored
-  uint32_t frameDuration = 0;   // one frame's display time in 10 microsecond units
-  uint32_t flags = 0;           // as stored (unknown bits are ignored)
+  uint32_t frames = 0;         // regular frames, without the ring frame
+  bool ringFrame = false;      // one more frame is stored after the regular ones
+  uint32_t storedFrames = 0;   // frames + ringFrame: what decodeNextFrame delivers
+  int32_t frameRateField = 0;  // as stored
+  uint32_t frameDuration = 0;  // one frame's display time in 10 microsecond units
+  uint32_t flags = 0;          // as stored (unknown bits are ignored)
   YScale yScale = YScale::None;
   uint32_t treesSize = 0;
   std::array<uint32_t, 4> treeSizeFields{};  // MMAP, MCLR, FULL, TYPE

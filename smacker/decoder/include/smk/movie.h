@@ -55,12 +55,12 @@ struct Rect {
 };
 
 struct Frame {
-  uint32_t index = 0;              // 0 .. storedFrames-1 (the ring frame is the last)
+  uint32_t index = 0;  // 0 .. storedFrames-1 (the ring frame is the last)
   // false: keep showing the previous picture. The picture buffer may already hold some blocks
   // of this frame (they show through later SKIP blocks, as in FFmpeg): do not draw from it.
   bool hasPicture = false;
-  bool paletteChanged = false;     // the frame carried a palette chunk: redraw everything
-  Picture picture;                 // the picture buffer (valid until the next call)
+  bool paletteChanged = false;  // the frame carried a palette chunk: redraw everything
+  Picture picture;              // the picture buffer (valid until the next call)
   const Palette* palette = nullptr;
   // Areas rewritten since the last frame that had a picture (one rectangle per run of rows
   // with the same changed columns), clipped to the picture.

@@ -44,22 +44,24 @@ void HeadlessBackend::WaitForInput() {
 }
 
 void HeadlessBackend::Complain(const ScriptCommand& command, const char* why) {
-  std::fprintf(stderr, "channels: script line %d: \"%s\": %s\n", command.line,
-               command.text.c_str(), why);
+  std::fprintf(stderr, "channels: script line %d: \"%s\": %s\n", command.line, command.text.c_str(),
+               why);
 }
 
 bool HeadlessBackend::Execute(const ScriptCommand& command) {
   using K = ScriptCommand::Kind;
   switch (command.kind) {
     case K::kScreenshot:
-      if (!WriteScreenshot(CurrentScreen(), command.name)) Complain(command, "cannot write the file");
+      if (!WriteScreenshot(CurrentScreen(), command.name))
+        Complain(command, "cannot write the file");
       return false;
     case K::kWait:
       // There are no timers: on the virtual clock waiting changes nothing.
       if (!CurrentSettings().virtualClock) usleep(static_cast<useconds_t>(command.number) * 1000);
       return false;
     case K::kUntilMsgbox:
-      if (!TopMessageBox()) Complain(command, "no message box is open, and nothing else will open one");
+      if (!TopMessageBox())
+        Complain(command, "no message box is open, and nothing else will open one");
       return false;
     case K::kUntilFrame:
       Complain(command, "no movie is playing");

@@ -19,8 +19,8 @@ bool WriteScreenshot(const Screen& screen, const std::string& path) {
   }
   png_init_io(png, file);
   png_set_IHDR(png, info, static_cast<png_uint_32>(screen.width()),
-               static_cast<png_uint_32>(screen.height()), 8, PNG_COLOR_TYPE_RGB,
-               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+               static_cast<png_uint_32>(screen.height()), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   std::vector<png_byte> row(static_cast<size_t>(screen.width()) * 3);
   const uint32_t* pixel = screen.pixels().data();

@@ -14,10 +14,14 @@ struct Syntax {
 const std::map<std::string, Syntax>& Commands() {
   using K = ScriptCommand::Kind;
   static const std::map<std::string, Syntax> commands = {
-      {"down", {K::kDown, Syntax::kPoint}},          {"up", {K::kUp, Syntax::kPoint}},
-      {"click", {K::kClick, Syntax::kPoint}},        {"rclick", {K::kRightClick, Syntax::kPoint}},
-      {"mclick", {K::kMiddleClick, Syntax::kPoint}}, {"key", {K::kKey, Syntax::kName}},
-      {"altkey", {K::kAltKey, Syntax::kName}},       {"wait", {K::kWait, Syntax::kNumber}},
+      {"down", {K::kDown, Syntax::kPoint}},
+      {"up", {K::kUp, Syntax::kPoint}},
+      {"click", {K::kClick, Syntax::kPoint}},
+      {"rclick", {K::kRightClick, Syntax::kPoint}},
+      {"mclick", {K::kMiddleClick, Syntax::kPoint}},
+      {"key", {K::kKey, Syntax::kName}},
+      {"altkey", {K::kAltKey, Syntax::kName}},
+      {"wait", {K::kWait, Syntax::kNumber}},
       {"screenshot", {K::kScreenshot, Syntax::kName}},
   };
   return commands;
@@ -59,12 +63,17 @@ std::optional<Script> Script::Parse(const std::string& text, std::string& error)
     } else if (auto it = Commands().find(verb); it != Commands().end()) {
       command.kind = it->second.kind;
       switch (it->second.args) {
-        case Syntax::kPoint: ok = static_cast<bool>(words >> command.x >> command.y); break;
-        case Syntax::kName: ok = static_cast<bool>(words >> command.name); break;
+        case Syntax::kPoint:
+          ok = static_cast<bool>(words >> command.x >> command.y);
+          break;
+        case Syntax::kName:
+          ok = static_cast<bool>(words >> command.name);
+          break;
         case Syntax::kNumber:
           ok = static_cast<bool>(words >> command.number) && command.number >= 0;
           break;
-        case Syntax::kNone: break;
+        case Syntax::kNone:
+          break;
       }
     } else {
       ok = false;

@@ -10,12 +10,18 @@ namespace win32 {
 
 struct ScriptCommand {
   enum class Kind {
-    kDown, kUp, kClick, kRightClick, kMiddleClick,  // x, y
-    kKey, kAltKey,                                  // name
-    kWait,                                          // number: milliseconds
-    kUntilFrame,                                    // number: frame index
-    kUntilMsgbox, kMsgboxOk,
-    kScreenshot,                                    // name: file
+    kDown,
+    kUp,
+    kClick,
+    kRightClick,
+    kMiddleClick,  // x, y
+    kKey,
+    kAltKey,      // name
+    kWait,        // number: milliseconds
+    kUntilFrame,  // number: frame index
+    kUntilMsgbox,
+    kMsgboxOk,
+    kScreenshot,  // name: file
   };
   Kind kind;
   int x = 0;

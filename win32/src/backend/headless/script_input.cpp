@@ -15,8 +15,8 @@ std::optional<UINT> VirtualKeyOfName(const std::string& name) {
   if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
     return static_cast<UINT>(std::toupper(static_cast<unsigned char>(name[0])));
   }
-  if (name.size() >= 2 && name[0] == 'F' && name.find_first_not_of("0123456789", 1) == std::string::npos &&
-      name.size() <= 3) {
+  if (name.size() >= 2 && name[0] == 'F' &&
+      name.find_first_not_of("0123456789", 1) == std::string::npos && name.size() <= 3) {
     int n = std::stoi(name.substr(1));
     if (n >= 1 && n <= 12) return static_cast<UINT>(VK_F1 + n - 1);
   }
@@ -43,8 +43,10 @@ std::optional<std::vector<InputEvent>> ScriptInput(const ScriptCommand& command)
   };
   InputEvent move = mouse(E::kMouseMove, InputEvent::kLeft);
   switch (command.kind) {
-    case K::kDown: return std::vector{move, mouse(E::kButtonDown, InputEvent::kLeft)};
-    case K::kUp: return std::vector{move, mouse(E::kButtonUp, InputEvent::kLeft)};
+    case K::kDown:
+      return std::vector{move, mouse(E::kButtonDown, InputEvent::kLeft)};
+    case K::kUp:
+      return std::vector{move, mouse(E::kButtonUp, InputEvent::kLeft)};
     case K::kClick:
     case K::kRightClick:
     case K::kMiddleClick: {
@@ -57,7 +59,8 @@ std::optional<std::vector<InputEvent>> ScriptInput(const ScriptCommand& command)
     case K::kAltKey: {
       std::optional<UINT> vk = VirtualKeyOfName(command.name);
       if (!vk) return std::nullopt;
-      if (command.kind == K::kKey) return std::vector{key(E::kKeyDown, *vk, false), key(E::kKeyUp, *vk, false)};
+      if (command.kind == K::kKey)
+        return std::vector{key(E::kKeyDown, *vk, false), key(E::kKeyUp, *vk, false)};
       return std::vector{key(E::kKeyDown, VK_MENU, true), key(E::kKeyDown, *vk, true),
                          key(E::kKeyUp, *vk, true), key(E::kKeyUp, VK_MENU, false)};
     }

@@ -50,9 +50,10 @@ void SdlBackend::Open() {
   if (window_ || !video_) return;
   const Screen& screen = CurrentScreen();
   int display = CurrentDisplay();
-  window_ = SDL_CreateWindow("Corvale 2000", SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(display), screen.width(), screen.height(),
-                             SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
+  window_ =
+      SDL_CreateWindow("Corvale 2000", SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                       SDL_WINDOWPOS_CENTERED_DISPLAY(display), screen.width(), screen.height(),
+                       SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_ALLOW_HIGHDPI);
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (renderer_) {
     // Window coordinates, mouse ones included, map back to framebuffer pixels.

@@ -8,22 +8,35 @@ std::optional<UINT> VirtualKeyOfSdlKey(SDL_Keycode key) {
   if (key >= SDLK_F1 && key <= SDLK_F12) return static_cast<UINT>(VK_F1 + (key - SDLK_F1));
   switch (key) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return VK_RETURN;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_BACKSPACE: return VK_BACK;
-    case SDLK_TAB: return VK_TAB;
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_BACKSPACE:
+      return VK_BACK;
+    case SDLK_TAB:
+      return VK_TAB;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_DOWN:
+      return VK_DOWN;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_RSHIFT:
+      return VK_SHIFT;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_RCTRL:
+      return VK_CONTROL;
     case SDLK_LALT:
-    case SDLK_RALT: return VK_MENU;
-    default: return std::nullopt;
+    case SDLK_RALT:
+      return VK_MENU;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -46,10 +59,17 @@ TranslatedEvent TranslateSdlEvent(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       switch (event.button.button) {
-        case SDL_BUTTON_LEFT: e.button = InputEvent::kLeft; break;
-        case SDL_BUTTON_RIGHT: e.button = InputEvent::kRight; break;
-        case SDL_BUTTON_MIDDLE: e.button = InputEvent::kMiddle; break;
-        default: return out;
+        case SDL_BUTTON_LEFT:
+          e.button = InputEvent::kLeft;
+          break;
+        case SDL_BUTTON_RIGHT:
+          e.button = InputEvent::kRight;
+          break;
+        case SDL_BUTTON_MIDDLE:
+          e.button = InputEvent::kMiddle;
+          break;
+        default:
+          return out;
       }
       e.x = event.button.x;
       e.y = event.button.y;

@@ -7,11 +7,11 @@
 namespace smk::enc {
 
 struct AudioFormat {
-    uint32_t rate = 22050;  // Hz, 1 .. 0xFFFFFF
-    unsigned channels = 1;  // 1 or 2
-    unsigned bits = 8;      // 8 (unsigned samples) or 16 (signed, little-endian)
-    bool packed = true;     // Huffman-coded differences instead of raw PCM
-    unsigned frame_bytes() const { return channels * bits / 8; }
+  uint32_t rate = 22050;  // Hz, 1 .. 0xFFFFFF
+  unsigned channels = 1;  // 1 or 2
+  unsigned bits = 8;      // 8 (unsigned samples) or 16 (signed, little-endian)
+  bool packed = true;     // Huffman-coded differences instead of raw PCM
+  unsigned frame_bytes() const { return channels * bits / 8; }
 };
 
 // The header's AudioRate value of a track in this format.
@@ -21,4 +21,4 @@ uint32_t audio_rate_field(const AudioFormat& format);
 // whole sample frames (interleaved left, right).
 std::vector<uint8_t> audio_chunk_payload(const AudioFormat& format, std::span<const uint8_t> pcm);
 
-} // namespace smk::enc
+}  // namespace smk::enc

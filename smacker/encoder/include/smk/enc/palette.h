@@ -7,8 +7,8 @@
 namespace smk::enc {
 
 struct Color6 {
-    uint8_t r = 0, g = 0, b = 0; // 0..63 each
-    bool operator==(const Color6&) const = default;
+  uint8_t r = 0, g = 0, b = 0;  // 0..63 each
+  bool operator==(const Color6&) const = default;
 };
 using Palette6 = std::array<Color6, 256>;
 
@@ -24,4 +24,4 @@ bool exact6(uint8_t v);
 // the commands and zero padding to a multiple of 4 bytes.
 std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_pal);
 
-} // namespace smk::enc
+}  // namespace smk::enc

@@ -1,10 +1,10 @@
 #pragma once
 // Small Huffman trees (8-bit leaves), as used for audio deltas and for the leaf bytes of the
 // video trees.
-#include "smk/enc/huffman.h"
-
 #include <array>
 #include <cstdint>
+
+#include "smk/enc/huffman.h"
 
 namespace smk::enc {
 
@@ -17,4 +17,4 @@ HuffmanCode build_small_tree(const std::array<uint64_t, 256>& counts);
 // Writes the present bit, the nodes in pre-order and the end bit.
 void write_small_tree(BitWriter& out, const HuffmanCode& tree);
 
-} // namespace smk::enc
+}  // namespace smk::enc
