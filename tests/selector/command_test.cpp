@@ -71,10 +71,11 @@ TEST(PanelCommands, ZeroIsAChannelAndUpperBitsEndThePanel) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The platform reads its settings once: headless, the extras on E:, the one prompt answered.
+  // The platform reads its settings once: headless, the extras on E:, prompts answered (more
+  // answers than the one prompt expected, so that a wrong one fails the test, not the run).
   char pattern[] = "/tmp/channels-selector-XXXXXX";
   g_dir = mkdtemp(pattern);
-  std::ofstream(g_dir + "/script.txt") << "msgbox ok\n";
+  std::ofstream(g_dir + "/script.txt") << "msgbox ok\nmsgbox ok\nmsgbox ok\nmsgbox ok\n";
   std::ofstream(g_dir + "/registry.reg")
       << "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Kulvo\\Corvale 2000\\PATHS]\n"
          "\"GOODIES\"=\"E:\\\\X\"\n";
