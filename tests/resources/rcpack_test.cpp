@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "base/little_endian.h"
 #include "script_packer.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST(Rcpack, StringsTakeEscapesQuotesAndCodePage1252) {
   // The bytes the code page leaves undefined become the C1 controls of the same value.
   Bytes expected = {0, 0, 16, 0};  // slot 16 empty, slot 17 holds 16 characters
   for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\\u009D\u0081"))
-    expected.insert(expected.end(), {uint8_t(c), uint8_t(c >> 8)});
+    base::appendLe16(expected, c);
   expected.resize(expected.size() + 14 * 2, 0);  // slots 18 to 31 empty
   EXPECT_EQ(block.data, expected);
 }
