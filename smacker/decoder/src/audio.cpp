@@ -75,8 +75,7 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
           pred[c] = static_cast<uint16_t>(hi << 8 | br.read(8));
         }
         for (unsigned c = 0; c < channels; ++c) {
-          o[2 * c] = static_cast<uint8_t>(pred[c]);
-          o[2 * c + 1] = static_cast<uint8_t>(pred[c] >> 8);
+          base::writeLe16(&o[2 * c], pred[c]);
         }
         for (uint32_t i = channels; i < samples; ++i) {
           if (br.bitsLeft() < 0) {
@@ -87,8 +86,7 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
           uint32_t d = trees_[2 * c].decode(br);
           d |= uint32_t{trees_[2 * c + 1].decode(br)} << 8;
           pred[c] = static_cast<uint16_t>(pred[c] + d);
-          o[2 * i] = static_cast<uint8_t>(pred[c]);
-          o[2 * i + 1] = static_cast<uint8_t>(pred[c] >> 8);
+          base::writeLe16(&o[2 * i], pred[c]);
         }
       } else {
         uint8_t pred[2];
