@@ -1,6 +1,6 @@
 #include "movie_on_disc.h"
 
-#include "app/channel_app.h"
+#include "install/install_paths.h"
 
 int MovieOnDisc(const char* name) {
   CString path = DiscDrivePrefix();
