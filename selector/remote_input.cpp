@@ -1,7 +1,7 @@
 // The panel's mouse handling and its commands: QUIT, and the disc check of a channel.
 #include <cstdio>
 
-#include "app/channel_app.h"
+#include "install/install_paths.h"
 #include "player/movie_on_disc.h"
 #include "player/movie_window.h"
 #include "remote_dlg.h"

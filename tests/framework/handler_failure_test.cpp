@@ -1,8 +1,8 @@
 // The framework catches a failure in a message handler: the user sees one of its texts in a
-// message box (61706 for memory, 61705 for a command without a control, 61704 otherwise)
-// and the program carries on; a failed paint is dropped quietly. Runs headless: the boxes
-// go to the event log and the script answers them. A drawing context the handler held is
-// given back.
+// message box (AFX_IDP_FAILED_MEMORY_ALLOC for memory, AFX_IDP_COMMAND_FAILURE for a command
+// without a control, AFX_IDP_INTERNAL_FAILURE otherwise) and the program carries on; a failed
+// paint is dropped quietly. Runs headless: the boxes go to the event log and the script
+// answers them. A drawing context the handler held is given back.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/framework.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr WPARAM kEnd = 900;  // the command that ends the test dialog
 class CFailingDlg : public CDialog {
  public:
   CFailingDlg(UINT message, WPARAM wParam, LPARAM lParam, Throw how)
-      : CDialog(30722), message_(message), wParam_(wParam), lParam_(lParam), how_(how) {}
+      : CDialog(IDD_REMOTE), message_(message), wParam_(wParam), lParam_(lParam), how_(how) {}
 
   int paints = 0;
   HDC held = nullptr;  // the context the mouse handler had when it failed

@@ -1,14 +1,9 @@
-// A program whose string table lacks the application title (string 57344): the application
-// is named after the program file, without its folder and extension.
+// A program whose string table lacks the application title: the application is named after
+// the program file, without its folder and extension. It links no resource table at all, so
+// its module has no resources.
 #include <gtest/gtest.h>
 
-#include "embedded_resources.h"
 #include "framework/framework.h"
-
-// This program has no resources at all. Its own empty table stands in for the one the build
-// packs, so the linker leaves that one out.
-const win32::EmbeddedResource g_embeddedResources[1] = {};
-const std::size_t g_embeddedResourceCount = 0;
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <map>
 #include <tuple>
 
-#include "embedded_resources.h"
 #include "pe_resources.h"
+#include "win32/module_resources.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ TEST(WindowsProgram, HoldsTheSameResourcesByteForByte) {
     windows[{r.type, r.id, r.language}] = std::move(r.data);
 
   std::map<Key, std::vector<uint8_t>> linux;
-  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i) {
-    const win32::EmbeddedResource& r = g_embeddedResources[i];
+  for (std::size_t i = 0; i < win32::g_moduleResources.count; ++i) {
+    const win32::ModuleResource& r = win32::g_moduleResources.entries[i];
     linux[{r.type, r.id, r.language}].assign(r.data, r.data + r.size);
   }
 

@@ -144,7 +144,7 @@ TEST(SelectorPanel, StartsFromTheTemplateAndEndsWithQuit) {
   EXPECT_EQ(r.exitCode, 0);
   std::vector<std::string> windows = Events(r, "window");
   ASSERT_EQ(windows.size(), 2u);
-  // Template 30722 starts at 189 x 135 pixels and then covers the screen.
+  // The panel template (IDD_REMOTE) starts at 189 x 135 pixels and then covers the screen.
   EXPECT_EQ(windows[0],
             R"({"ev":"window","op":"create","class":"#32770","title":"","rect":[0,0,189,135]})");
   EXPECT_EQ(windows[1],

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "channel_app.h"
+#include "app/channel_app.h"
 #include "selector/remote_dlg.h"
 
 namespace {
