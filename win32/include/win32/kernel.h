@@ -82,6 +82,7 @@ BOOL WINAPI FindClose(HANDLE find);
 #define ERROR_NOT_READY 21L
 #define ERROR_READ_FAULT 30L
 #define ERROR_NEGATIVE_SEEK 131L
+#define ERROR_NOACCESS 998L
 
 // Overlapped reads are not supported: callers pass no OVERLAPPED.
 typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
