@@ -3,44 +3,28 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <memory>
 
+#include "dialog.h"
 #include "focus.h"
 #include "gdi/draw.h"
+#include "message_box.h"
 #include "platform/ansi_text.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
+#include "user_state.h"
 
 namespace win32 {
 namespace {
 
-const HWND kDesktop = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x10010));
-uintptr_t g_nextHandle = 0x10020;
+std::map<HWND, std::unique_ptr<Window>>& Windows() { return User().windows; }
 
-std::map<HWND, std::unique_ptr<Window>>& Windows() {
-  static std::map<HWND, std::unique_ptr<Window>> windows;
-  return windows;
-}
+std::vector<Window*>& Stack() { return User().stacking; }
 
-std::vector<Window*>& Stack() {
-  static std::vector<Window*> stack;
-  return stack;
-}
+Window& Desktop() { return User().desktop; }
+
+bool IsDesktop(HWND handle) { return handle == Desktop().handle; }
 
 RECT ScreenRect() { return RECT{0, 0, CurrentScreen().width(), CurrentScreen().height()}; }
-
-Window& Desktop() {
-  static Window desktop = [] {
-    Window w;
-    w.handle = kDesktop;
-    w.style = WS_VISIBLE;
-    w.rect = ScreenRect();
-    w.title = "";
-    return w;
-  }();
-  return desktop;
-}
 
 bool Visible(const Window& w) { return (w.style & WS_VISIBLE) != 0; }
 
@@ -59,8 +43,12 @@ void SetVisible(Window& w, bool show) {
 
 }  // namespace
 
+// Out of line, where the per-window records are complete types.
+Window::Window() = default;
+Window::~Window() = default;
+
 Window* FindWindow(HWND handle) {
-  if (handle == kDesktop) return &Desktop();
+  if (IsDesktop(handle)) return &Desktop();
   auto it = Windows().find(handle);
   return it == Windows().end() || it->second->destroying ? nullptr : it->second.get();
 }
@@ -159,15 +147,15 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
   }
   auto record = std::make_unique<Window>();
   Window& w = *record;
-  w.handle = reinterpret_cast<HWND>(win32::g_nextHandle);
-  win32::g_nextHandle += 4;
+  w.handle = reinterpret_cast<HWND>(win32::User().nextHandle);
+  win32::User().nextHandle += 4;
   w.windowClass = windowClass;
   w.proc = windowClass->fields.lpfnWndProc;
   w.style = style & ~static_cast<DWORD>(WS_VISIBLE);
   w.exStyle = exStyle;
   w.rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
   w.title = title ? title : "";
-  w.owner = parent == win32::kDesktop ? nullptr : parent;
+  w.owner = win32::IsDesktop(parent) ? nullptr : parent;
   w.instance = instance;
   w.extra.assign(static_cast<size_t>(windowClass->fields.cbWndExtra), 0);
   HWND handle = w.handle;
@@ -189,7 +177,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
 
 BOOL WINAPI DestroyWindow(HWND handle) {
   Window* w = FindWindow(handle);
-  if (!w || handle == win32::kDesktop) {
+  if (!w || win32::IsDesktop(handle)) {
     SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
     return FALSE;
   }
@@ -250,7 +238,7 @@ BOOL WINAPI IsWindowEnabled(HWND handle) {
 
 BOOL WINAPI SetWindowPos(HWND handle, HWND, int x, int y, int cx, int cy, UINT flags) {
   Window* w = FindWindow(handle);
-  if (!w || handle == win32::kDesktop) return FALSE;
+  if (!w || win32::IsDesktop(handle)) return FALSE;
   RECT old = w->rect;
   RECT next = old;
   if (!(flags & SWP_NOMOVE)) {
@@ -303,7 +291,7 @@ BOOL WINAPI GetClientRect(HWND handle, LPRECT rect) {
   return TRUE;
 }
 
-HWND WINAPI GetDesktopWindow(void) { return win32::kDesktop; }
+HWND WINAPI GetDesktopWindow(void) { return win32::Desktop().handle; }
 
 LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
   Window* w = FindWindow(handle);
