@@ -9,7 +9,7 @@ root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/conformance-wine}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
-programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize"
+programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize popup_move"
 
 # The program's own resources: dialog_keys uses its dialog template 30722.
 (cd "$root/res" && i686-w64-mingw32-windres channels.rc -O coff -o "$out/channels_res.o")
@@ -56,7 +56,7 @@ run() {  # program [xdotool command to give it once it waits]
 
 run queue_order "key a"
 run capture "mousemove 150 50 click 1"
-for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize; do
+for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize popup_move; do
   run "$p"
 done
 

@@ -41,6 +41,8 @@ class Screen {
       pixels_[offset] = deviceColor;
     }
   }
+  // The device colour stored at pixel `offset`, as Store() took it.
+  uint32_t Load(size_t offset) const { return paletted() ? indices_[offset] : pixels_[offset]; }
   void Touch() { ++generation_; }
 
   // A colour as a non-paletted screen of this depth shows it.

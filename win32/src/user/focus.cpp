@@ -80,9 +80,8 @@ HWND WINAPI SetCapture(HWND handle) {
   HWND previous = win32::User().capture;
   if (!win32::FindWindow(handle)) return previous;
   win32::User().capture = handle;
-  if (previous && previous != handle) {
-    SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
-  }
+  // The holder is told even when it takes the capture again itself, as Wine does.
+  if (previous) SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
   return previous;
 }
 

@@ -41,6 +41,25 @@ void SetVisible(Window& w, bool show) {
   }
 }
 
+// A window moved without a change of size takes along what it showed and had painted;
+// whatever else of it shows now is to be painted, its pending update area moving with it.
+void CarryContents(Window& w, const Region& before, int dx, int dy) {
+  Region kept = before;
+  for (const RECT& r : w.update.rects()) kept.Subtract(r);
+  kept.Offset(dx, dy);
+  Region after = VisibleRegion(w);
+  kept.Intersect(after);
+  CopyScreenArea(kept, dx, dy);
+  w.update.Offset(dx, dy);
+  Region uncovered = after;
+  for (const RECT& r : kept.rects()) uncovered.Subtract(r);
+  if (!uncovered.Empty()) {
+    w.update.Add(uncovered);
+    w.erase = true;
+  }
+  w.update.Intersect(after);
+}
+
 }  // namespace
 
 // Out of line, where the per-window records are complete types.
@@ -189,7 +208,6 @@ BOOL WINAPI DestroyWindow(HWND handle) {
   for (HWND o : owned) DestroyWindow(o);
 
   win32::SetVisible(*w, false);
-  if (GetCapture() == handle) ReleaseCapture();
   SendMessageA(handle, WM_DESTROY, 0, 0);
   SendMessageA(handle, WM_NCDESTROY, 0, 0);
   w->destroying = true;
@@ -257,9 +275,13 @@ BOOL WINAPI SetWindowPos(HWND handle, HWND, int x, int y, int cx, int cy, UINT f
   if (moved || sized) {
     win32::Region before = win32::VisibleRegion(*w);
     w->rect = next;
-    // The window's contents are not carried along: all of it is painted again.
-    w->update = win32::Region();
-    InvalidateRect(handle, nullptr, TRUE);
+    if (sized) {
+      // A new size: all of it is painted again.
+      w->update = win32::Region();
+      InvalidateRect(handle, nullptr, TRUE);
+    } else {
+      win32::CarryContents(*w, before, next.left - old.left, next.top - old.top);
+    }
     before.Subtract(next);
     win32::ExposeArea(before);
   }
