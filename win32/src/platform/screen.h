@@ -53,6 +53,8 @@ class Screen {
   void SetSystemPalette(const std::array<Rgb, 256>& palette);
 
  private:
+  friend void ReplaceScreen(const ScreenMode& mode);
+
   ScreenMode mode_;
   std::vector<Rgb> pixels_;
   std::vector<uint8_t> indices_;
@@ -66,5 +68,8 @@ inline int StaticColorIndex(int i) { return i < 10 ? i : 236 + i; }
 
 // The screen of this process: CHANNELS_SCREEN, or else the backend's desktop.
 Screen& CurrentScreen();
+
+// Puts a black screen of another mode in its place.
+void ReplaceScreen(const ScreenMode& mode);
 
 }  // namespace win32

@@ -9,6 +9,7 @@
 #include "platform/screen.h"
 #include "screenshot.h"
 #include "script_input.h"
+#include "user/display_mode.h"
 #include "user/message_box.h"
 
 namespace win32 {
@@ -55,6 +56,9 @@ bool HeadlessBackend::Execute(const ScriptCommand& command) {
       if (!WriteScreenshot(CurrentScreen(), command.name))
         Complain(command, "cannot write the file");
       return false;
+    case K::kScreen:
+      ChangeDisplayMode(*ScreenModeAfter(CurrentScreen().mode(), command.name));
+      return true;
     case K::kWait:
       // There are no timers: on the virtual clock waiting changes nothing.
       if (!CurrentSettings().virtualClock) usleep(static_cast<useconds_t>(command.number) * 1000);
