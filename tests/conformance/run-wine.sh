@@ -9,7 +9,7 @@ root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/conformance-wine}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
-programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize timer_wait"
+programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize timer_wait popup_move"
 
 # dialog_keys has resources of its own: its dialog template.
 (cd "$here" && i686-w64-mingw32-windres dialog_keys.rc -O coff -o "$out/dialog_keys_res.o")
@@ -59,7 +59,7 @@ run() {  # program [xdotool command to give it once it waits]
 
 run queue_order "key a"
 run capture "mousemove 150 50 click 1"
-for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize timer_wait; do
+for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize timer_wait popup_move; do
   run "$p"
 done
 

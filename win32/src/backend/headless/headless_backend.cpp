@@ -9,6 +9,7 @@
 #include "platform/screen.h"
 #include "screenshot.h"
 #include "script_input.h"
+#include "user/display_mode.h"
 #include "user/message_box.h"
 
 namespace win32 {
@@ -98,6 +99,9 @@ bool HeadlessBackend::Execute(const ScriptCommand& command) {
       if (!WriteScreenshot(CurrentScreen(), command.name))
         Complain(command, "cannot write the file");
       return false;
+    case K::kScreen:
+      ChangeDisplayMode(*ScreenModeAfter(CurrentScreen().mode(), command.name));
+      return true;
     case K::kWait:
       resumeAt_ = ClockNow() + command.number * kClockTicksPerMs;
       return false;
