@@ -19,6 +19,8 @@ MovieClock::~MovieClock() {
   if (finePeriod_) timeEndPeriod(1);
 }
 
+void MovieClock::restart() { origin_ += now(); }
+
 int64_t MovieClock::now() const {
   LARGE_INTEGER t;
   QueryPerformanceCounter(&t);

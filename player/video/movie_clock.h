@@ -16,7 +16,9 @@ class MovieClock {
   ~MovieClock();
 
   uint64_t frequency() const { return frequency_; }
-  // Counter ticks since start().
+  // Starts counting from now on.
+  void restart();
+  // Counter ticks since start() or restart().
   int64_t now() const;
   // Sleeps until `due` ticks after the start or until a message for the thread arrives.
   void waitUntil(int64_t due);

@@ -143,6 +143,8 @@ VidMovie* VidOpen(const char* path, uint32_t trackMask, int32_t /*flags*/) {
     report(vid::movieOpenEvent(path, false));
     return nullptr;
   }
+  // Frame 0 is due now: the time taken to open does not count.
+  s.clock.restart();
   report(vid::movieOpenEvent(path, true));
   return m.release();
 }
