@@ -64,31 +64,29 @@ BOOL CRemoteDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CRemoteDlg::BlitButtonImage(CDC* dc, const BYTE* image, const CRect& rect) {
+void CRemoteDlg::BlitButtonImage(CDC& dc, const BYTE* image, const CRect& rect) {
   // The pictures are part of the program; one that is missing is simply not drawn.
   if (!image) return;
-  ::StretchDIBits(dc->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, rect.Width(),
+  ::StretchDIBits(dc.m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, rect.Width(),
                   rect.Height(), image + kPixelsOffset, reinterpret_cast<const BITMAPINFO*>(image),
                   DIB_RGB_COLORS, SRCCOPY);
 }
 
 void CRemoteDlg::DrawButtonImage(const BYTE* image, const CRect& rect) {
-  CDC* dc = GetDC();
-  dc->SelectPalette(&m_palette, FALSE);
-  dc->RealizePalette();
+  CClientDC dc(this);
+  dc.SelectPalette(&m_palette, FALSE);
+  dc.RealizePalette();
   BlitButtonImage(dc, image, rect);
-  ReleaseDC(dc);
 }
 
 void CRemoteDlg::OnPaint() {
   Default();
-  CDC* dc = GetDC();
-  dc->SelectPalette(&m_palette, FALSE);
-  dc->RealizePalette();
+  CClientDC dc(this);
+  dc.SelectPalette(&m_palette, FALSE);
+  dc.RealizePalette();
   CBrush black(RGB(0, 0, 0));
   CRect client;
   GetClientRect(client);
-  dc->FillRect(client, &black);
+  dc.FillRect(client, &black);
   for (int i = 0; i < kButtonCount; ++i) BlitButtonImage(dc, m_pNormalImage[i], m_rcButton[i]);
-  ReleaseDC(dc);
 }

@@ -47,12 +47,13 @@ BOOL CRemoteDlg::OnCommand(WPARAM wParam, LPARAM) {
     PlayChannel(command);
     return TRUE;
   }
-  CDC* dc = GetDC();
-  CBrush black(RGB(0, 0, 0));
-  CRect client;
-  GetClientRect(client);
-  dc->FillRect(client, &black);
-  ReleaseDC(dc);
+  {
+    CClientDC dc(this);  // no palette selected: plain black
+    CBrush black(RGB(0, 0, 0));
+    CRect client;
+    GetClientRect(client);
+    dc.FillRect(client, &black);
+  }
   InvalidateRect(nullptr, TRUE);
   EndDialog(static_cast<int>(command));
   return TRUE;

@@ -38,19 +38,6 @@ void ReportFailure(HWND window, UINT message, LPARAM lParam, Failure failure) {
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
-CDC* CWnd::GetDC() {
-  HDC dc = ::GetDC(m_hWnd);
-  if (!dc) AfxThrowResourceException();
-  return new CDC(dc);
-}
-
-int CWnd::ReleaseDC(CDC* dc) {
-  if (!dc) return 0;
-  int released = ::ReleaseDC(m_hWnd, dc->m_hDC);
-  delete dc;
-  return released;
-}
-
 void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
 
 void CWnd::InvalidateRect(LPCRECT rect, BOOL erase) { ::InvalidateRect(m_hWnd, rect, erase); }

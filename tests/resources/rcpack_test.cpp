@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "base/little_endian.h"
 #include "script_packer.h"
 
 namespace {
@@ -40,16 +41,17 @@ TEST(Rcpack, StringsTakeEscapesQuotesAndCodePage1252) {
       "#pragma code_page(1252)\n"
       "LANGUAGE 9, 1\n"
       "STRINGTABLE\nBEGIN\n"
-      "  17, \"say \"\"hi\"\"\\t\\n\\xAE\\200\\x80\\\\\"\n"
+      "  17, \"say \"\"hi\"\"\\t\\n\\xAE\\200\\x80\\\\\x9D\\x81\"\n"
       "END\n");
   ASSERT_EQ(packed.resources.size(), 1u);
   const rcpack::Resource& block = packed.resources[0];
   EXPECT_EQ(block.type, 6);
   EXPECT_EQ(block.id, 2);  // numbers 16 to 31
   EXPECT_EQ(block.language, 0x0409);
-  Bytes expected = {0, 0, 14, 0};  // slot 16 empty, slot 17 holds 14 characters
-  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\"))
-    expected.insert(expected.end(), {uint8_t(c), uint8_t(c >> 8)});
+  // The bytes the code page leaves undefined become the C1 controls of the same value.
+  Bytes expected = {0, 0, 16, 0};  // slot 16 empty, slot 17 holds 16 characters
+  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\\u009D\u0081"))
+    base::appendLe16(expected, c);
   expected.resize(expected.size() + 14 * 2, 0);  // slots 18 to 31 empty
   EXPECT_EQ(block.data, expected);
 }
@@ -107,8 +109,6 @@ TEST(Rcpack, RejectsWhatItDoesNotUnderstandWithTheLine) {
       {"STRINGTABLE BEGIN 1 \"open\nEND\n", "test.rc:1: string is not closed"},
       {"STRINGTABLE BEGIN 1 \"\\q\" END\n", "test.rc:1: unknown escape '\\q'"},
       {"STRINGTABLE BEGIN 1 \"\\xAEB\" END\n", "test.rc:1: \\x escape above 0xFF"},
-      {"STRINGTABLE BEGIN 1 \"\\x81\" END\n",
-       "test.rc:1: byte 129 is not a character of code page 1252"},
       {"STRINGTABLE BEGIN 1 L\"wide\" END\n", "test.rc:1: wide strings"},
       {"STRINGTABLE BEGIN 1 \"a\"\n", "test.rc:2: expected a number for the string number"},
       {"/* open\n\n", "test.rc:1: comment is not closed"},

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "code_page.h"
+#include "base/code_page_1252.h"
 #include "resource.h"
 
 namespace rcpack {
@@ -125,12 +125,6 @@ Token Lexer::number() {
   return token;
 }
 
-char16_t Lexer::character(uint8_t byte, int line) const {
-  const std::optional<char16_t> c = fromCodePage1252(byte);
-  if (!c) fail(line, "byte " + std::to_string(byte) + " is not a character of code page 1252");
-  return *c;
-}
-
 Token Lexer::quoted() {
   Token token;
   token.kind = Token::kString;
@@ -148,7 +142,7 @@ Token Lexer::quoted() {
       return token;
     }
     if (c != '\\') {
-      token.text += character(static_cast<uint8_t>(c), line_);
+      token.text += base::fromCodePage1252(static_cast<uint8_t>(c));
       continue;
     }
     if (pos_ >= source_.size()) fail(line_, "string is not closed");
@@ -208,7 +202,7 @@ Token Lexer::quoted() {
         }
         fail(line_, std::string("unknown escape '\\") + e + "'");
     }
-    token.text += character(static_cast<uint8_t>(value), line_);
+    token.text += base::fromCodePage1252(static_cast<uint8_t>(value));
   }
 }
 

@@ -29,7 +29,6 @@ class Lexer {
   void directive();
   Token number();
   Token quoted();
-  char16_t character(uint8_t byte, int line) const;
 
   std::string_view source_;
   std::string fileName_;

@@ -16,10 +16,6 @@ class CWnd : public CCmdTarget {
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
 
-  // A drawing context for the whole window, not limited to an update area; give it back with
-  // ReleaseDC. Throws CResourceException when none can be had.
-  CDC* GetDC();
-  int ReleaseDC(CDC* dc);
   void GetClientRect(LPRECT rect) const;
   void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
   BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);

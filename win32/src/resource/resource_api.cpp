@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/code_page_1252.h"
+#include "base/little_endian.h"
 #include "embedded_resources.h"
 #include "win32_api.h"
 
@@ -43,20 +45,6 @@ const win32::EmbeddedResource* entryOf(HRSRC handle) {
   return nullptr;
 }
 
-// The character in code page 1252 for a UTF-16 character; '?' where it has none.
-char toCodePage1252(char16_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  for (int i = 0; i < 32; ++i)
-    if (kHigh[i] != 0 && kHigh[i] == c) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-uint16_t wordAt(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
 }  // namespace
 
 HRSRC WINAPI FindResourceA(HMODULE, LPCSTR name, LPCSTR type) {
@@ -92,13 +80,16 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
   const unsigned char* const end = block->data + block->size;
   for (UINT slot = 0;; ++slot) {
     if (end - p < 2) return 0;
-    const std::size_t length = wordAt(p);
+    const std::size_t length = base::readLe16(p);
     p += 2;
     if (static_cast<std::size_t>(end - p) / 2 < length) return 0;
     if (slot == id % 16) {
       const std::size_t room = static_cast<std::size_t>(bufferMax - 1);
       const std::size_t copied = length < room ? length : room;
-      for (std::size_t i = 0; i < copied; ++i) buffer[i] = toCodePage1252(wordAt(p + 2 * i));
+      // Into the ANSI code page; '?' for a character it lacks, as WideCharToMultiByte does.
+      for (std::size_t i = 0; i < copied; ++i)
+        buffer[i] =
+            static_cast<char>(base::toCodePage1252(base::readLe16(p + 2 * i)).value_or('?'));
       buffer[copied] = '\0';
       return static_cast<int>(copied);
     }

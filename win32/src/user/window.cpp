@@ -6,9 +6,9 @@
 #include <map>
 #include <memory>
 
+#include "base/code_page_1252.h"
 #include "focus.h"
 #include "gdi/draw.h"
-#include "platform/ansi_text.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
 
@@ -129,8 +129,8 @@ void LogWindowEvent(const char* op, const Window& window) {
   LogEvent(
       "window",
       {{"op", JsonValue::String(op)},
-       {"class", JsonValue::String(AnsiToUtf8(window.windowClass->name))},
-       {"title", JsonValue::String(AnsiToUtf8(window.title))},
+       {"class", JsonValue::String(base::codePage1252ToUtf8(window.windowClass->name))},
+       {"title", JsonValue::String(base::codePage1252ToUtf8(window.title))},
        {"rect", JsonValue::Raw("[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                                std::to_string(r.right) + "," + std::to_string(r.bottom) + "]")}});
 }
