@@ -1,11 +1,8 @@
 #include "movie_on_disc.h"
 
-#include "app/channel_app.h"
+#include "movie_path.h"
 
 int MovieOnDisc(const char* name) {
-  CString path = DiscDrivePrefix();
-  path += "\\DATA\\";
-  path += name;
   CFileStatus status;
-  return CFile::GetStatus(path, status) ? 1 : 0;
+  return CFile::GetStatus(MoviePath(name), status) ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 
 #include "app/channel_app.h"
 #include "player/movie_on_disc.h"
+#include "player/movie_playback.h"
 #include "player/movie_window.h"
 #include "remote_dlg.h"
 
@@ -72,6 +73,7 @@ void CRemoteDlg::PlayChannel(unsigned channel) {
     AfxMessageBox(prompt, MB_OK, 0);
     return;
   }
-  // Playing the two movies comes with the movie window; without one nothing is played.
   if (!CreateMovieWindow()) return;
+  if (!PlayMovie(first)) PlayMovie(second);
+  DestroyMovieWindow();
 }
