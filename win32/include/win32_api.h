@@ -18,4 +18,5 @@
 #include "win32/resource.h"
 #include "win32/types.h"
 #include "win32/user.h"
+#include "win32/winmm.h"
 #endif

@@ -1,0 +1,4 @@
+// Debug output. No debugger is attached.
+#include "win32_api.h"
+
+void WINAPI OutputDebugStringA(LPCSTR) {}

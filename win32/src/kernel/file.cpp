@@ -1,0 +1,28 @@
+// Read-only files on the mapped drives.
+#include "win32_api.h"
+
+HANDLE WINAPI CreateFileA(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE) {
+  SetLastError(ERROR_FILE_NOT_FOUND);
+  return INVALID_HANDLE_VALUE;
+}
+
+BOOL WINAPI ReadFile(HANDLE, LPVOID, DWORD, LPDWORD read, LPOVERLAPPED) {
+  if (read) *read = 0;
+  SetLastError(ERROR_INVALID_HANDLE);
+  return FALSE;
+}
+
+DWORD WINAPI SetFilePointer(HANDLE, LONG, PLONG, DWORD) {
+  SetLastError(ERROR_INVALID_HANDLE);
+  return INVALID_SET_FILE_POINTER;
+}
+
+DWORD WINAPI GetFileSize(HANDLE, LPDWORD) {
+  SetLastError(ERROR_INVALID_HANDLE);
+  return INVALID_FILE_SIZE;
+}
+
+BOOL WINAPI CloseHandle(HANDLE) {
+  SetLastError(ERROR_INVALID_HANDLE);
+  return FALSE;
+}
