@@ -11,6 +11,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Sound output (waveOut) and the timer resolution, which the lean <windows.h> leaves out.
+#include <mmsystem.h>
 #else
 #include "win32/gdi.h"
 #include "win32/kernel.h"
