@@ -45,8 +45,7 @@ int PlayMovie(const char* name) {
   g_movieBuf = VidBufOpen(g_hMovieWnd, 0, width, height, width, height);
   if (g_movieBuf) {
     VidSetTarget(g_movie, Margin(g_movieBuf->Width, width), Margin(g_movieBuf->Height, height),
-                 g_movieBuf->Width, g_movieBuf->Height, g_movieBuf->Buffer,
-                 g_movieBuf->Reversed);
+                 g_movieBuf->Width, g_movieBuf->Height, g_movieBuf->Buffer, g_movieBuf->Reversed);
     RunPlaybackLoop();
     VidBufClose(g_movieBuf);
   }
@@ -71,10 +70,10 @@ int StepMovieFrame(HWND window) {
   const int x = (screen.right - static_cast<int>(g_movieBuf->Width)) / 2;
   const int y = (screen.bottom - static_cast<int>(g_movieBuf->Height)) / 2;
   while (VidNextRect(g_movie, g_movieBuf->SurfaceType)) {
-    const uint16_t failed = VidBufBlit(
-        g_movieBuf, dc, x, y, static_cast<int>(g_movie->LastRectx),
-        static_cast<int>(g_movie->LastRecty), static_cast<int>(g_movie->LastRectw),
-        static_cast<int>(g_movie->LastRecth));
+    const uint16_t failed =
+        VidBufBlit(g_movieBuf, dc, x, y, static_cast<int>(g_movie->LastRectx),
+                   static_cast<int>(g_movie->LastRecty), static_cast<int>(g_movie->LastRectw),
+                   static_cast<int>(g_movie->LastRecth));
     if (failed) break;
   }
   ReleaseDC(window, dc);

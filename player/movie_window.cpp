@@ -21,8 +21,7 @@ void PaintBackdrop(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  Rectangle(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right,
-            paint.rcPaint.bottom);
+  Rectangle(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom);
   EndPaint(window, &paint);
   g_backdropDone = 1;
 }
@@ -64,9 +63,9 @@ LRESULT CALLBACK MovieWndProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 int CreateMovieWindow() {
   RECT screen;
   GetWindowRect(GetDesktopWindow(), &screen);
-  g_hMovieWnd = CreateWindowExA(0, "KulvoMovie", "Kulvo Movie", kMovieWindowStyle, 0, 0,
-                                screen.right, screen.bottom, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  g_hMovieWnd =
+      CreateWindowExA(0, "KulvoMovie", "Kulvo Movie", kMovieWindowStyle, 0, 0, screen.right,
+                      screen.bottom, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   return g_hMovieWnd ? 1 : 0;
 }
 
