@@ -1,6 +1,6 @@
 #include "movie_path.h"
 
-#include "app/channel_app.h"
+#include "install/install_paths.h"
 
 CString MoviePath(const char* name) {
   CString path = DiscDrivePrefix();

@@ -2,7 +2,7 @@
 
 #include "movie_path.h"
 #include "movie_window.h"
-#include "player/video/vid.h"
+#include "video/vid.h"
 
 HWND g_hPrevCapture = nullptr;
 

@@ -3,7 +3,7 @@
 // current picture and realises the movie's palette when the window system asks.
 #pragma once
 
-#include "player/video/vid.h"
+#include "video/vid.h"
 #include "win32_api.h"
 
 // The movie window; kept after it is destroyed, until the next one is made.

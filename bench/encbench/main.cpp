@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/little_endian.h"
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
 
@@ -47,11 +48,6 @@ std::vector<uint8_t> audio_of(const std::string& f, bool is16) {
                       (is16 ? "-f s16le -c:a pcm_s16le -" : "-f u8 -c:a pcm_u8 -"));
 }
 
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
-}
-
 struct Result {
   size_t original = 0, ours = 0, frames = 0;
   double seconds = 0;
@@ -63,8 +59,8 @@ Result run_one(const fs::path& file, bool smk4) {
   const std::vector<uint8_t> orig((std::istreambuf_iterator<char>(in)), {});
   Result r;
   r.original = orig.size();
-  const unsigned w = le32(orig, 4), h = le32(orig, 8);
-  const uint32_t flags = le32(orig, 0x14), audio = le32(orig, 0x48);
+  const unsigned w = base::readLe32(&orig[4]), h = base::readLe32(&orig[8]);
+  const uint32_t flags = base::readLe32(&orig[0x14]), audio = base::readLe32(&orig[0x48]);
   const size_t frame_bytes = size_t(w) * h * 3;
   const std::vector<uint8_t> frames = video_of(file.string());
   r.frames = frames.size() / frame_bytes;
@@ -83,7 +79,7 @@ Result run_one(const fs::path& file, bool smk4) {
   smk::enc::MovieSettings s;
   s.width = w;
   s.height = h;
-  s.frame_rate = int32_t(le32(orig, 0x10));
+  s.frame_rate = int32_t(base::readLe32(&orig[0x10]));
   s.smk4 = smk4;
   s.ring_frame = ring;
   s.y_interlaced = flags & 2;

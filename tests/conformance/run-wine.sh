@@ -11,11 +11,14 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
 programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize"
 
-# The program's own resources: dialog_keys uses its dialog template 30722.
-(cd "$root/res" && i686-w64-mingw32-windres channels.rc -O coff -o "$out/channels_res.o")
+# dialog_keys has resources of its own: its dialog template.
+(cd "$here" && i686-w64-mingw32-windres dialog_keys.rc -O coff -o "$out/dialog_keys_res.o")
 for p in $programs; do
+  resources=""
+  if [ "$p" = dialog_keys ]; then resources="$out/dialog_keys_res.o"; fi
+  # shellcheck disable=SC2086
   i686-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror \
-    -I "$root/win32/include" -o "$out/$p.exe" "$here/$p.cpp" "$out/channels_res.o" \
+    -I "$root/win32/include" -o "$out/$p.exe" "$here/$p.cpp" $resources \
     -mconsole -static -static-libgcc -static-libstdc++ -lgdi32 -luser32 -ladvapi32
 done
 

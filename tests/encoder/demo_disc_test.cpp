@@ -9,17 +9,13 @@
 #include <iterator>
 #include <set>
 
+#include "base/little_endian.h"
 #include "reference_decode.h"
 
 namespace fs = std::filesystem;
 using namespace smk::enc::test;
 
 namespace {
-
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
-}
 
 std::string slurp(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
@@ -57,16 +53,17 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     ASSERT_GE(b.size(), 0x68u);
 
     // 5 to 15 seconds each.
-    const int32_t rate = int32_t(le32(b, 0x10));
-    const double seconds = le32(b, 0x0C) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
+    const int32_t rate = int32_t(base::readLe32(&b[0x10]));
+    const double seconds = base::readLe32(&b[0x0C]) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
     EXPECT_GE(seconds, 5.0);
     EXPECT_LE(seconds, 15.0);
     seen.insert(b[3] == '4' ? "SMK4" : "SMK2");
-    const uint32_t flags = le32(b, 0x14);
+    const uint32_t flags = base::readLe32(&b[0x14]);
     if (flags & 1) seen.insert("ring");
     if (flags & 2) seen.insert("y-interlaced");
     if (flags & 4) seen.insert("y-doubled");
-    if (le32(b, 0x04) * le32(b, 0x08) > 640u * 480) seen.insert("larger than 640x480");
+    if (base::readLe32(&b[0x04]) * base::readLe32(&b[0x08]) > 640u * 480)
+      seen.insert("larger than 640x480");
 
     auto video = ffmpeg_video(path.string());
     EXPECT_EQ(video.status, 0);
@@ -74,7 +71,7 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     EXPECT_TRUE(smkdec_video(path.string()).rgb == video.rgb)
         << "smkdec and ffmpeg pictures differ";
 
-    const uint32_t audio = le32(b, 0x48);
+    const uint32_t audio = base::readLe32(&b[0x48]);
     ASSERT_NE(audio & 0xFFFFFF, 0u) << "movie without sound";
     const bool is16 = audio & (1u << 29);
     seen.insert(std::string(is16 ? "16-bit " : "8-bit ") +

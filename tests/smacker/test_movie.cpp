@@ -1,14 +1,8 @@
 #include "test_movie.h"
 
+#include "base/little_endian.h"
+
 namespace smk::test {
-
-namespace {
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-}  // namespace
 
 void BitWriter::bit(int b) { bits_.push_back(b ? 1 : 0); }
 
@@ -36,8 +30,9 @@ std::vector<uint8_t> TestMovie::bytes() const {
     for (const auto& [track, payload] : f.audio) {
       type |= static_cast<uint8_t>(2u << track);
       auto o = f.audioLengthOverride.find(track);
-      put32(c, o != f.audioLengthOverride.end() ? o->second
-                                                : static_cast<uint32_t>(payload.size() + 4));
+      base::appendLe32(c, o != f.audioLengthOverride.end()
+                              ? o->second
+                              : static_cast<uint32_t>(payload.size() + 4));
       c.insert(c.end(), payload.begin(), payload.end());
     }
     c.insert(c.end(), f.video.begin(), f.video.end());
@@ -46,18 +41,19 @@ std::vector<uint8_t> TestMovie::bytes() const {
     types.push_back(type);
   }
   std::vector<uint8_t> out(signature.begin(), signature.end());
-  put32(out, width);
-  put32(out, height);
-  put32(out, framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & 1)));
-  put32(out, static_cast<uint32_t>(frameRate));
-  put32(out, flags);
-  for (uint32_t s : audioSize) put32(out, s);
-  put32(out, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
-  for (uint32_t s : treeSizes) put32(out, s);
-  for (uint32_t r : audioRate) put32(out, r);
-  put32(out, 0);
+  base::appendLe32(out, width);
+  base::appendLe32(out, height);
+  base::appendLe32(out,
+                   framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & 1)));
+  base::appendLe32(out, static_cast<uint32_t>(frameRate));
+  base::appendLe32(out, flags);
+  for (uint32_t s : audioSize) base::appendLe32(out, s);
+  base::appendLe32(out, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
+  for (uint32_t s : treeSizes) base::appendLe32(out, s);
+  for (uint32_t r : audioRate) base::appendLe32(out, r);
+  base::appendLe32(out, 0);
   for (size_t i = 0; i < frames.size(); ++i)
-    put32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
+    base::appendLe32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
   out.insert(out.end(), types.begin(), types.end());
   out.insert(out.end(), trees.begin(), trees.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());

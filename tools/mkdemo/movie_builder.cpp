@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/little_endian.h"
+
 namespace mkdemo {
 
 MovieBuilder::MovieBuilder(const smk::enc::MovieSettings& settings, unsigned screenshot_frame)
@@ -39,8 +41,7 @@ void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<
       pcm.push_back(uint8_t(std::lround(128 + 127 * v)));
     } else {
       const auto w = uint16_t(int16_t(std::lround(32767 * v)));
-      pcm.push_back(uint8_t(w & 0xFF));
-      pcm.push_back(uint8_t(w >> 8));
+      base::appendLe16(pcm, w);
     }
   }
   encoder_.add_audio(format, std::move(pcm));

@@ -2,13 +2,11 @@
 
 #include <cstring>
 
+#include "base/little_endian.h"
+
 namespace smk {
 
 namespace {
-
-uint32_t le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 Error headerError(ErrorKind kind, const char* message, uint64_t offset) {
   return Error{kind, Part::Header, message, offset, -1, -1};
@@ -49,11 +47,11 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
     return headerError(ErrorKind::Unsupported,
                        "not a Smacker movie (signature is not SMK2 or SMK4)", 0);
 
-  h.width = le32(&b[0x04]);
-  h.height = le32(&b[0x08]);
-  h.frames = le32(&b[0x0C]);
-  h.frameRateField = static_cast<int32_t>(le32(&b[0x10]));
-  h.flags = le32(&b[0x14]);
+  h.width = base::readLe32(&b[0x04]);
+  h.height = base::readLe32(&b[0x08]);
+  h.frames = base::readLe32(&b[0x0C]);
+  h.frameRateField = static_cast<int32_t>(base::readLe32(&b[0x10]));
+  h.flags = base::readLe32(&b[0x14]);
   h.ringFrame = (h.flags & 1) != 0;
   const bool interlaced = (h.flags & 2) != 0, doubled = (h.flags & 4) != 0;
   h.yScale = doubled ? YScale::Doubled : interlaced ? YScale::Interlaced : YScale::None;
@@ -76,10 +74,11 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
     return headerError(ErrorKind::TooLarge, "frame duration above 21474836 ms", 0x10);
   h.frameDuration = frameDurationFromField(h.frameRateField);
 
-  h.treesSize = le32(&b[0x34]);
-  for (int t = 0; t < 4; ++t) h.treeSizeFields[t] = le32(&b[0x38 + 4 * t]);
+  h.treesSize = base::readLe32(&b[0x34]);
+  for (int t = 0; t < 4; ++t) h.treeSizeFields[t] = base::readLe32(&b[0x38 + 4 * t]);
   for (int k = 0; k < limits::kAudioTracks; ++k)
-    h.audio[k] = audioTrackFromField(le32(&b[0x48 + 4 * k]), le32(&b[0x18 + 4 * k]));
+    h.audio[k] =
+        audioTrackFromField(base::readLe32(&b[0x48 + 4 * k]), base::readLe32(&b[0x18 + 4 * k]));
   if (h.treesSize == 0) return headerError(ErrorKind::Corrupt, "no Huffman tree block", 0x34);
   return h;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "audio.h"
+#include "base/little_endian.h"
 #include "bit_reader.h"
 #include "palette.h"
 #include "source.h"
@@ -16,10 +17,6 @@ namespace smk {
 using detail::BitReader;
 
 namespace {
-
-uint32_t le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 Error openError(ErrorKind kind, Part part, const char* message, uint64_t offset) {
   return Error{kind, part, message, offset, -1, -1};
@@ -104,7 +101,7 @@ Status Movie::Impl::load() {
     if (!gotTables || gotTables.value() != tables.size() || !gotTrees ||
         gotTrees.value() != header.treesSize)
       return openError(ErrorKind::Io, Part::File, "cannot read the file", kHeaderSize);
-    for (size_t i = 0; i < n; ++i) frameSizes[i] = le32(&tables[4 * i]);
+    for (size_t i = 0; i < n; ++i) frameSizes[i] = base::readLe32(&tables[4 * i]);
     if (n > 0) std::memcpy(frameTypes.data(), tables.data() + 4 * n, n);
 
     if (const char* why =
@@ -148,7 +145,7 @@ bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t avail
       return false;
     }
     const AudioTrack& track = header.audio[k];
-    const uint32_t chunkLength = le32(&chunk[p]);
+    const uint32_t chunkLength = base::readLe32(&chunk[p]);
     // Packed and 8-bit raw chunks start with a 4-byte decoded size (FFmpeg insists on it).
     const bool sized = track.codec == AudioCodec::SmackerDpcm ||
                        (track.codec == AudioCodec::Pcm && track.bitsPerSample == 8);

@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "base/little_endian.h"
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
 
@@ -14,14 +15,6 @@ uint32_t audio_rate_field(const AudioFormat& f) {
   return f.rate | flags << 24;
 }
 
-namespace {
-
-void put_le32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-}  // namespace
-
 std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const uint8_t> pcm) {
   if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
     throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
@@ -32,9 +25,7 @@ std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const u
 
   const bool stereo = f.channels == 2, is16 = f.bits == 16;
   const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels
-  auto sample = [&](size_t j) -> uint32_t {
-    return is16 ? uint32_t(pcm[2 * j] | pcm[2 * j + 1] << 8) : pcm[j];
-  };
+  auto sample = [&](size_t j) -> uint32_t { return is16 ? base::readLe16(&pcm[2 * j]) : pcm[j]; };
 
   // Differences per channel, wrapping; tree t = channel * (is16 ? 2 : 1) + byte.
   const unsigned trees = 1u << ((stereo ? 1 : 0) + (is16 ? 1 : 0));
@@ -77,9 +68,10 @@ std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const u
       code[c].write(bits, deltas[j]);
     }
   }
+  const std::vector<uint8_t> body = bits.finish();
   std::vector<uint8_t> out;
-  put_le32(out, uint32_t(pcm.size()));
-  std::vector<uint8_t> body = bits.finish();
+  out.reserve(4 + body.size());
+  base::appendLe32(out, uint32_t(pcm.size()));
   out.insert(out.end(), body.begin(), body.end());
   return out;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/little_endian.h"
 #include "smk/enc/big_tree.h"
 #include "smk/enc/bit_writer.h"
 
@@ -12,14 +13,6 @@ namespace smk::enc {
 namespace {
 
 enum Tree { kMMap, kMClr, kFullTree, kType };
-
-void put_le32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-void set_le32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
-}
 
 double frame_seconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
 
@@ -182,21 +175,21 @@ std::vector<uint8_t> MovieEncoder::finish() {
 
   std::vector<uint8_t> out(0x68, 0);
   out[0] = 'S', out[1] = 'M', out[2] = 'K', out[3] = s_.smk4 ? '4' : '2';
-  set_le32(out, 0x04, s_.width);
-  set_le32(out, 0x08, s_.height);
-  set_le32(out, 0x0C, uint32_t(regular));
-  set_le32(out, 0x10, uint32_t(s_.frame_rate));
-  set_le32(out, 0x14,
-           (s_.ring_frame ? 1u : 0u) | (s_.y_interlaced ? 2u : 0u) | (s_.y_doubled ? 4u : 0u));
+  base::writeLe32(&out[0x04], s_.width);
+  base::writeLe32(&out[0x08], s_.height);
+  base::writeLe32(&out[0x0C], uint32_t(regular));
+  base::writeLe32(&out[0x10], uint32_t(s_.frame_rate));
+  base::writeLe32(&out[0x14], (s_.ring_frame ? 1u : 0u) | (s_.y_interlaced ? 2u : 0u) |
+                                  (s_.y_doubled ? 4u : 0u));
   for (size_t k = 0; k < tracks_.size(); ++k) {
-    set_le32(out, 0x18 + 4 * k, audio_size[k]);
-    set_le32(out, 0x48 + 4 * k, audio_rate_field(tracks_[k].format));
+    base::writeLe32(&out[0x18 + 4 * k], audio_size[k]);
+    base::writeLe32(&out[0x48 + 4 * k], audio_rate_field(tracks_[k].format));
   }
-  set_le32(out, 0x34, uint32_t(tree_block.size()));
-  set_le32(out, 0x38, trees[kMMap].size_field());
-  set_le32(out, 0x3C, trees[kMClr].size_field());
-  set_le32(out, 0x40, trees[kFullTree].size_field());
-  set_le32(out, 0x44, trees[kType].size_field());
+  base::writeLe32(&out[0x34], uint32_t(tree_block.size()));
+  base::writeLe32(&out[0x38], trees[kMMap].size_field());
+  base::writeLe32(&out[0x3C], trees[kMClr].size_field());
+  base::writeLe32(&out[0x40], trees[kFullTree].size_field());
+  base::writeLe32(&out[0x44], trees[kType].size_field());
 
   // Frame chunks.
   std::vector<std::vector<uint8_t>> chunks(n);
@@ -211,7 +204,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
     for (size_t k = 0; k < audio[i].size(); ++k) {
       if (audio[i][k].empty()) continue;
       types[i] |= uint8_t(2u << k);
-      put_le32(c, uint32_t(audio[i][k].size() + 4));
+      base::appendLe32(c, uint32_t(audio[i][k].size() + 4));
       c.insert(c.end(), audio[i][k].begin(), audio[i][k].end());
     }
     BitWriter video;
@@ -231,7 +224,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
     while (c.size() % 4) c.push_back(0);
     if (c.size() > 0xFFFFFFFC) throw std::length_error("frame too large");
   }
-  for (const auto& c : chunks) put_le32(out, uint32_t(c.size()));
+  for (const auto& c : chunks) base::appendLe32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());
   out.insert(out.end(), tree_block.begin(), tree_block.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());

@@ -66,7 +66,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   auto parsed = win32::ParseDialogTemplate(bytes, bytes ? SizeofResource(instance, found) : 0);
   if (!parsed) {
-    SetLastError(1813);  // ERROR_RESOURCE_TYPE_NOT_FOUND
+    SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
     return -1;
   }
   HWND dialog =

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/code_page_1252.h"
 #include "dialog.h"
 #include "gdi/font.h"
-#include "platform/ansi_text.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
 #include "window.h"
@@ -98,8 +98,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   // Windows shows "Error" when the caption is null.
   std::string captionText = caption ? caption : "Error";
   std::string bodyText = text ? text : "";
-  win32::LogEvent("msgbox", {{"caption", JsonValue::String(win32::AnsiToUtf8(captionText))},
-                             {"text", JsonValue::String(win32::AnsiToUtf8(bodyText))},
+  win32::LogEvent("msgbox", {{"caption", JsonValue::String(base::codePage1252ToUtf8(captionText))},
+                             {"text", JsonValue::String(base::codePage1252ToUtf8(bodyText))},
                              {"type", JsonValue::Number(type)},
                              {"owner", owner ? JsonValue::Number(reinterpret_cast<intptr_t>(owner))
                                              : JsonValue::Null()}});

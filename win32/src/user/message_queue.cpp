@@ -95,7 +95,7 @@ BOOL WINAPI WaitMessage(void) {
 
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window && !win32::FindWindow(window)) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
   MSG msg = {};

@@ -6,9 +6,9 @@
 #include <map>
 #include <memory>
 
+#include "base/code_page_1252.h"
 #include "focus.h"
 #include "gdi/draw.h"
-#include "platform/ansi_text.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
 
@@ -129,8 +129,8 @@ void LogWindowEvent(const char* op, const Window& window) {
   LogEvent(
       "window",
       {{"op", JsonValue::String(op)},
-       {"class", JsonValue::String(AnsiToUtf8(window.windowClass->name))},
-       {"title", JsonValue::String(AnsiToUtf8(window.title))},
+       {"class", JsonValue::String(base::codePage1252ToUtf8(window.windowClass->name))},
+       {"title", JsonValue::String(base::codePage1252ToUtf8(window.title))},
        {"rect", JsonValue::Raw("[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                                std::to_string(r.right) + "," + std::to_string(r.bottom) + "]")}});
 }
@@ -145,11 +145,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
                             LPVOID) {
   const win32::WindowClass* windowClass = win32::FindClass(className);
   if (!windowClass) {
-    SetLastError(1407);  // ERROR_CANNOT_FIND_WND_CLASS
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
   if (parent && !FindWindow(parent)) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
   }
   if (x == CW_USEDEFAULT) x = y = 0;
@@ -190,7 +190,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
 BOOL WINAPI DestroyWindow(HWND handle) {
   Window* w = FindWindow(handle);
   if (!w || handle == win32::kDesktop) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
   // Owned windows go first, as they cannot outlive their owner.
@@ -321,7 +321,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
       return w->userData;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
-    SetLastError(1413);  // ERROR_INVALID_INDEX
+    SetLastError(ERROR_INVALID_INDEX);
     return 0;
   }
   LONG_PTR value;
@@ -351,7 +351,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
       return old;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
-    SetLastError(1413);  // ERROR_INVALID_INDEX
+    SetLastError(ERROR_INVALID_INDEX);
     return 0;
   }
   std::memcpy(w->extra.data() + index, &value, sizeof value);

@@ -39,7 +39,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
     return 0;
   }
   if (win32::FindClass(windowClass->lpszClassName)) {
-    SetLastError(1410);  // ERROR_CLASS_ALREADY_EXISTS
+    SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return 0;
   }
   auto& classes = win32::Classes();
