@@ -3,6 +3,7 @@
 
 #include "install/install_paths.h"
 #include "player/movie_on_disc.h"
+#include "player/movie_playback.h"
 #include "player/movie_window.h"
 #include "remote_dlg.h"
 
@@ -73,6 +74,7 @@ void CRemoteDlg::PlayChannel(unsigned channel) {
     AfxMessageBox(prompt, MB_OK, 0);
     return;
   }
-  // Playing the two movies comes with the movie window; without one nothing is played.
   if (!CreateMovieWindow()) return;
+  if (!PlayMovie(first)) PlayMovie(second);
+  DestroyMovieWindow();
 }
