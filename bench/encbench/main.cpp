@@ -21,6 +21,7 @@
 
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
+#include "smk/format.h"
 
 namespace fs = std::filesystem;
 
@@ -63,18 +64,20 @@ Result run_one(const fs::path& file, bool smk4) {
   const std::vector<uint8_t> orig((std::istreambuf_iterator<char>(in)), {});
   Result r;
   r.original = orig.size();
-  const unsigned w = le32(orig, 4), h = le32(orig, 8);
-  const uint32_t flags = le32(orig, 0x14), audio = le32(orig, 0x48);
+  using namespace smk::format;
+  const unsigned w = le32(orig, kWidthOffset), h = le32(orig, kHeightOffset);
+  const uint32_t flags = le32(orig, kFlagsOffset), audio = le32(orig, audioRateOffset(0));
+  const uint32_t audio_rate = audio & kAudioRateMask, audio_flags = audio >> kAudioFlagsShift;
   const size_t frame_bytes = size_t(w) * h * 3;
   const std::vector<uint8_t> frames = video_of(file.string());
   r.frames = frames.size() / frame_bytes;
-  const bool is16 = audio & (1u << 29);
+  const bool is16 = audio_flags & kAudio16Bit;
   const std::vector<uint8_t> sound =
-      (audio & 0xFFFFFF) ? audio_of(file.string(), is16) : std::vector<uint8_t>{};
+      audio_rate ? audio_of(file.string(), is16) : std::vector<uint8_t>{};
 
   // A stored ring frame that shows the first picture again is re-made as our ring frame;
   // any other is kept as an ordinary frame.
-  const bool ring = (flags & 1) && r.frames > 1 &&
+  const bool ring = (flags & kFlagRingFrame) && r.frames > 1 &&
                     std::equal(frames.begin(), frames.begin() + long(frame_bytes),
                                frames.end() - long(frame_bytes));
   const size_t regular = ring ? r.frames - 1 : r.frames;
@@ -83,11 +86,11 @@ Result run_one(const fs::path& file, bool smk4) {
   smk::enc::MovieSettings s;
   s.width = w;
   s.height = h;
-  s.frame_rate = int32_t(le32(orig, 0x10));
+  s.frame_rate = int32_t(le32(orig, kFrameRateOffset));
   s.smk4 = smk4;
   s.ring_frame = ring;
-  s.y_interlaced = flags & 2;
-  s.y_doubled = flags & 4;
+  s.y_interlaced = flags & kFlagYInterlaced;
+  s.y_doubled = flags & kFlagYDoubled;
   s.quality = 100;
   smk::enc::MovieEncoder enc(s);
   smk::enc::RgbConverter conv({w, h, 0, 256});
@@ -96,7 +99,7 @@ Result run_one(const fs::path& file, bool smk4) {
     enc.add_frame(conv.indices(), conv.palette());
   }
   if (!sound.empty())
-    enc.add_audio({audio & 0xFFFFFF, audio & (1u << 28) ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
+    enc.add_audio({audio_rate, audio_flags & kAudioStereo ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
   const std::vector<uint8_t> ours = enc.finish();
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.ours = ours.size();

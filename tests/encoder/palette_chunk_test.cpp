@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "smk/enc/palette.h"
+#include "smk/format.h"
 
 using namespace smk::enc;
+using smk::format::expand6;
 
 namespace {
 

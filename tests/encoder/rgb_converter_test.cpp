@@ -5,7 +5,10 @@
 #include <cmath>
 #include <map>
 
+#include "smk/format.h"
+
 using namespace smk::enc;
+using smk::format::expand6;
 
 namespace {
 

@@ -5,10 +5,12 @@
 
 #include "reference_decode.h"
 #include "smk/enc/movie_encoder.h"
+#include "smk/format.h"
 
 using namespace smk::enc;
 using smk::enc::test::ffmpeg_video;
 using smk::enc::test::write_temp;
+using smk::format::expand6;
 
 namespace {
 

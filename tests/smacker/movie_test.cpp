@@ -113,8 +113,9 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
   m.width = 16;
   m.height = 12;  // 4 x 3 blocks
   // Leaves: SKIP 1 block, SOLID 2 blocks colour 5, SKIP 4 blocks, SOLID 12 blocks colour 1.
-  const std::vector<uint16_t> types = {typeValue(2, 0), typeValue(3, 1, 5), typeValue(2, 3),
-                                       typeValue(3, 11, 1)};
+  const std::vector<uint16_t> types = {
+      format::typeSymbol(format::kSkip, 0), format::typeSymbol(format::kSolid, 1, 5),
+      format::typeSymbol(format::kSkip, 3), format::typeSymbol(format::kSolid, 11, 1)};
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   auto code = [&](size_t i) { return combCode(i, types.size()); };
   TestFrame f0;
@@ -136,7 +137,8 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
 TEST(Movie, CodesLongerThanTheLookupTableDecode) {
   TestMovie m;
   std::vector<uint16_t> types;
-  for (int i = 0; i < 24; ++i) types.push_back(typeValue(3, 0, 0xC0 + i));  // values >= 0x8000
+  for (int i = 0; i < 24; ++i)
+    types.push_back(format::typeSymbol(format::kSolid, 0, 0xC0 + i));  // values >= 0x8000
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   TestFrame f;
   f.palette = redGreenPalette();

@@ -148,7 +148,7 @@ std::function<void(Result<Movie>&, const Decoded&)> audioDropped() {
   };
 }
 
-const uint16_t kSolid7 = typeValue(3, 0, 7);
+const uint16_t kSolid7 = format::typeSymbol(format::kSolid, 0, 7);
 
 const std::vector<Case> kCases = {
     // 1. File and header.
@@ -168,15 +168,17 @@ const std::vector<Case> kCases = {
      },
      rejected(ErrorKind::Unsupported)},
     // 2. Sizes.
-    {"02_width_zero", [] { return baseWith(0x04, 0); }, rejected(ErrorKind::Corrupt)},
-    {"02_height_above_cap", [] { return baseWith(0x08, 4097); }, rejected(ErrorKind::TooLarge)},
-    {"02_width_overflows_32_bits", [] { return baseWith(0x04, 0xFFFFFFFF); },
+    {"02_width_zero", [] { return baseWith(format::kWidthOffset, 0); },
+     rejected(ErrorKind::Corrupt)},
+    {"02_height_above_cap", [] { return baseWith(format::kHeightOffset, 4097); },
+     rejected(ErrorKind::TooLarge)},
+    {"02_width_overflows_32_bits", [] { return baseWith(format::kWidthOffset, 0xFFFFFFFF); },
      rejected(ErrorKind::TooLarge)},
     {"02_doubled_picture_above_cap",
      [] {
-       Bytes b = baseWith(0x04, 4096);
-       set32(b, 0x08, 4096);
-       set32(b, 0x14, 4);
+       Bytes b = baseWith(format::kWidthOffset, 4096);
+       set32(b, format::kHeightOffset, 4096);
+       set32(b, format::kFlagsOffset, format::kFlagYDoubled);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
@@ -210,49 +212,52 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(m->header().storedFrames, 0u);
        EXPECT_TRUE(d.frames.empty());
      }},
-    {"04_frame_count_above_cap", [] { return baseWith(0x0C, 0x1000000); },
+    {"04_frame_count_above_cap", [] { return baseWith(format::kFramesOffset, 0x1000000); },
      rejected(ErrorKind::TooLarge)},
     {"04_ring_frame_pushes_count_above_cap",
      [] {
-       Bytes b = baseWith(0x0C, 0xFFFFFF);
-       set32(b, 0x14, 1);
+       Bytes b = baseWith(format::kFramesOffset, 0xFFFFFF);
+       set32(b, format::kFlagsOffset, format::kFlagRingFrame);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
-    {"04_frame_tables_beyond_file", [] { return baseWith(0x0C, 1000); },
+    {"04_frame_tables_beyond_file", [] { return baseWith(format::kFramesOffset, 1000); },
      rejected(ErrorKind::Truncated)},
     // 5. Frame rate.
-    {"05_frame_rate_zero_is_10_fps", [] { return baseWith(0x10, 0); },
+    {"05_frame_rate_zero_is_10_fps", [] { return baseWith(format::kFrameRateOffset, 0); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 10000u);
      }},
     {"05_frame_rate_negative_is_10us_units",
-     [] { return baseWith(0x10, static_cast<uint32_t>(-6667)); },
+     [] { return baseWith(format::kFrameRateOffset, static_cast<uint32_t>(-6667)); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 6667u);
      }},
-    {"05_frame_rate_int_min", [] { return baseWith(0x10, 0x80000000u); },
+    {"05_frame_rate_int_min", [] { return baseWith(format::kFrameRateOffset, 0x80000000u); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483648u);
      }},
-    {"05_frame_rate_largest_accepted", [] { return baseWith(0x10, 21474836); },
+    {"05_frame_rate_largest_accepted", [] { return baseWith(format::kFrameRateOffset, 21474836); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483600u);
      }},
-    {"05_frame_rate_above_cap", [] { return baseWith(0x10, 21474837); },
+    {"05_frame_rate_above_cap", [] { return baseWith(format::kFrameRateOffset, 21474837); },
      rejected(ErrorKind::TooLarge)},
     // 6. Flags.
-    {"06_unknown_flag_bits_ignored", [] { return baseWith(0x14, 0xFFFFFFF8u); },
+    {"06_unknown_flag_bits_ignored", [] { return baseWith(format::kFlagsOffset, 0xFFFFFFF8u); },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().yScale, YScale::None);
        EXPECT_EQ(d.pictures(), 1);
      }},
-    {"06_both_y_flags_mean_doubled", [] { return baseWith(0x14, 6); },
+    {"06_both_y_flags_mean_doubled",
+     [] {
+       return baseWith(format::kFlagsOffset, format::kFlagYInterlaced | format::kFlagYDoubled);
+     },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().yScale, YScale::Doubled);
@@ -270,11 +275,13 @@ const std::vector<Case> kCases = {
        EXPECT_TRUE(d.audio[0].empty());
      }},
     // 8. Tree block.
-    {"08_tree_block_beyond_file", [] { return baseWith(0x34, 10000); },
+    {"08_tree_block_beyond_file", [] { return baseWith(format::kTreesSizeOffset, 10000); },
      rejected(ErrorKind::Truncated)},
-    {"08_tree_size_field_absurd", [] { return baseWith(0x44, 0xFFFFFFFF); },
+    {"08_tree_size_field_absurd",
+     [] { return baseWith(format::treeSizeOffset(format::kTypeTree), 0xFFFFFFFF); },
      rejected(ErrorKind::Corrupt)},
-    {"08_tree_block_size_zero", [] { return baseWith(0x34, 0); }, rejected(ErrorKind::Corrupt)},
+    {"08_tree_block_size_zero", [] { return baseWith(format::kTreesSizeOffset, 0); },
+     rejected(ErrorKind::Corrupt)},
     // 9. 8-bit trees.
     {"09_byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); },
      rejected(ErrorKind::Corrupt)},
@@ -324,7 +331,7 @@ const std::vector<Case> kCases = {
     // 11. Cache slots no leaf refers to still exist and stay unreachable.
     {"11_escapes_matching_no_leaf",
      [] {
-       return combMovie(16, 4, {kSolid7, typeValue(3, 0, 9)}, "0101").bytes();
+       return combMovie(16, 4, {kSolid7, format::typeSymbol(format::kSolid, 0, 9)}, "0101").bytes();
      },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
@@ -335,7 +342,7 @@ const std::vector<Case> kCases = {
     {"12_all_video_trees_absent", [] { return withTrees({0x00}).bytes(); },
      rejected(ErrorKind::Corrupt)},
     {"12_single_leaf_tree_takes_no_bits",
-     [] { return combMovie(16, 4, {typeValue(3, 63, 5)}, "1").bytes(); },
+     [] { return combMovie(16, 4, {format::typeSymbol(format::kSolid, 63, 5)}, "1").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[15], 5);
@@ -344,7 +351,7 @@ const std::vector<Case> kCases = {
     {"13_long_code_past_end_of_data",
      [] {
        std::vector<uint16_t> types;
-       for (int i = 0; i < 20; ++i) types.push_back(typeValue(3, 0, i));
+       for (int i = 0; i < 20; ++i) types.push_back(format::typeSymbol(format::kSolid, 0, i));
        TestMovie m = combMovie(16, 4, types, "");  // 32 one bits: a 19-bit code, then 13 bits
        m.frames[0].video = {0xFF, 0xFF, 0xFF, 0xFF};
        return m.bytes();
@@ -356,8 +363,8 @@ const std::vector<Case> kCases = {
      }},
     {"14_video_data_ends_early_next_frame_plays",
      [] {
-       TestMovie m =
-           combMovie(64, 16, {kSolid7, typeValue(3, 0, 9)}, "0101");  // 64 blocks, 32 bits
+       TestMovie m = combMovie(64, 16, {kSolid7, format::typeSymbol(format::kSolid, 0, 9)},
+                               "0101");  // 64 blocks, 32 bits
        TestFrame f;
        f.video = Bytes(8, 0);
        m.frames.push_back(f);
@@ -533,14 +540,15 @@ const std::vector<Case> kCases = {
      }},
     // 19. Video bitstream.
     {"19_run_longer_than_blocks_left",
-     [] { return combMovie(16, 4, {typeValue(3, 63, 4)}, "0").bytes(); },
+     [] { return combMovie(16, 4, {format::typeSymbol(format::kSolid, 63, 4)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[63], 4);
      }},
     {"19_full_block_mode_bits_past_end",
      [] {
-       TestMovie m = combMovie(80, 4, {typeValue(1, 0)}, "");  // 20 FULL blocks, 2 mode bits each
+       TestMovie m = combMovie(80, 4, {format::typeSymbol(format::kFull, 0)},
+                               "");  // 20 FULL blocks, 2 mode bits each
        m.signature = "SMK4";
        m.frames[0].video = {0, 0, 0, 0};
        return m.bytes();
@@ -553,7 +561,7 @@ const std::vector<Case> kCases = {
     // 20. Blocks frame 0 leaves alone show index 0.
     {"20_first_frame_skips_blocks",
      [] {
-       return combMovie(16, 4, {typeValue(2, 0), kSolid7}, "0101").bytes();
+       return combMovie(16, 4, {format::typeSymbol(format::kSkip, 0), kSolid7}, "0101").bytes();
      },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
@@ -605,7 +613,7 @@ const std::vector<Case> kCases = {
      }},
     // 24. Zero-bit codes: the work is bounded by the number of blocks.
     {"24_zero_bit_codes_fill_a_large_picture",
-     [] { return combMovie(1024, 1024, {typeValue(3, 0, 3)}, "0").bytes(); },
+     [] { return combMovie(1024, 1024, {format::typeSymbol(format::kSolid, 0, 3)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture.back(), 3);

@@ -1,11 +1,19 @@
 #include "test_movie.h"
 
+#include <algorithm>
+
+#include "smk/format.h"
+
 namespace smk::test {
 
 namespace {
 
 void put32(std::vector<uint8_t>& out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+void set32(std::vector<uint8_t>& out, size_t offset, uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[offset + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 }  // namespace
@@ -32,9 +40,9 @@ std::vector<uint8_t> TestMovie::bytes() const {
   std::vector<uint8_t> types;
   for (const TestFrame& f : frames) {
     std::vector<uint8_t> c = f.palette;
-    uint8_t type = f.palette.empty() ? 0 : 1;
+    uint8_t type = f.palette.empty() ? 0 : format::kFrameTypePalette;
     for (const auto& [track, payload] : f.audio) {
-      type |= static_cast<uint8_t>(2u << track);
+      type |= format::frameTypeAudio(track);
       auto o = f.audioLengthOverride.find(track);
       put32(c, o != f.audioLengthOverride.end() ? o->second
                                                 : static_cast<uint32_t>(payload.size() + 4));
@@ -45,17 +53,22 @@ std::vector<uint8_t> TestMovie::bytes() const {
     chunks.push_back(c);
     types.push_back(type);
   }
-  std::vector<uint8_t> out(signature.begin(), signature.end());
-  put32(out, width);
-  put32(out, height);
-  put32(out, framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & 1)));
-  put32(out, static_cast<uint32_t>(frameRate));
-  put32(out, flags);
-  for (uint32_t s : audioSize) put32(out, s);
-  put32(out, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
-  for (uint32_t s : treeSizes) put32(out, s);
-  for (uint32_t r : audioRate) put32(out, r);
-  put32(out, 0);
+  using namespace format;
+  std::vector<uint8_t> out(kHeaderSize, 0);
+  std::copy_n(signature.begin(), std::min<size_t>(signature.size(), 4), out.begin());
+  set32(out, kWidthOffset, width);
+  set32(out, kHeightOffset, height);
+  set32(out, kFramesOffset,
+        framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & kFlagRingFrame)));
+  set32(out, kFrameRateOffset, static_cast<uint32_t>(frameRate));
+  set32(out, kFlagsOffset, flags);
+  for (int k = 0; k < limits::kAudioTracks; ++k) {
+    set32(out, audioSizeOffset(k), audioSize[k]);
+    set32(out, audioRateOffset(k), audioRate[k]);
+  }
+  set32(out, kTreesSizeOffset, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
+  for (int t = 0; t < kVideoTrees; ++t)
+    set32(out, treeSizeOffset(static_cast<VideoTree>(t)), treeSizes[t]);
   for (size_t i = 0; i < frames.size(); ++i)
     put32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
   out.insert(out.end(), types.begin(), types.end());

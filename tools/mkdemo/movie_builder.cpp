@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "smk/format.h"
+
 namespace mkdemo {
 
 MovieBuilder::MovieBuilder(const smk::enc::MovieSettings& settings, unsigned screenshot_frame)
@@ -23,9 +25,9 @@ void MovieBuilder::frame(const Canvas& picture, const smk::enc::Palette6& palett
     for (unsigned x = 0; x < shot_.width; ++x) {
       const smk::enc::Color6 c = palette[picture.get(int(x), int(sy))];
       uint8_t* out = &shot_.rgb[(size_t(y) * shot_.width + x) * 3];
-      out[0] = smk::enc::expand6(c.r);
-      out[1] = smk::enc::expand6(c.g);
-      out[2] = smk::enc::expand6(c.b);
+      out[0] = smk::format::expand6(c.r);
+      out[1] = smk::format::expand6(c.g);
+      out[2] = smk::format::expand6(c.b);
     }
   }
 }

@@ -14,6 +14,8 @@
 #include "png_reader.h"
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 #include "wav_reader.h"
 
 namespace {
@@ -126,7 +128,8 @@ Options parse_args(int argc, char** argv) {
     else if (a == "--y-interlaced")
       o.y_interlaced = true;
     else if (a == "--frames")
-      o.max_frames = long(parse_number(value(), "frame count", 1, 0xFFFFFE));
+      o.max_frames =
+          long(parse_number(value(), "frame count", 1, smk::limits::kMaxStoredFrames - 1));
     else if (a == "--audio-raw")
       o.audio_raw = true;
     else if (a == "--audio-lead")
@@ -262,10 +265,11 @@ int run(const Options& o) {
   const auto& st = encoder->stats();
   std::cerr << "smkenc: " << o.out << ": " << frames << " frames" << (o.ring ? " + ring frame" : "")
             << ", " << file.size() << " bytes, " << st.palette_chunks
-            << " palette changes; blocks: " << st.blocks_by_kind[2] << " skip, "
-            << st.blocks_by_kind[3] << " solid, " << st.blocks_by_kind[0] << " mono, "
-            << st.blocks_by_kind[1] << " full; " << frames / std::max(seconds, 1e-9)
-            << " frames/s\n";
+            << " palette changes; blocks: " << st.blocks_by_kind[smk::format::kSkip] << " skip, "
+            << st.blocks_by_kind[smk::format::kSolid] << " solid, "
+            << st.blocks_by_kind[smk::format::kMono] << " mono, "
+            << st.blocks_by_kind[smk::format::kFull] << " full; "
+            << frames / std::max(seconds, 1e-9) << " frames/s\n";
   return 0;
 }
 

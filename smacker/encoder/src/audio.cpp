@@ -5,13 +5,16 @@
 
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 
 namespace smk::enc {
 
 uint32_t audio_rate_field(const AudioFormat& f) {
-  uint32_t flags =
-      0x40 | (f.packed ? 0x80 : 0) | (f.bits == 16 ? 0x20 : 0) | (f.channels == 2 ? 0x10 : 0);
-  return f.rate | flags << 24;
+  using namespace format;
+  const uint32_t flags = kAudioPresent | (f.packed ? kAudioPacked : 0) |
+                         (f.bits == 16 ? kAudio16Bit : 0) | (f.channels == 2 ? kAudioStereo : 0);
+  return f.rate | flags << kAudioFlagsShift;
 }
 
 namespace {
@@ -28,7 +31,8 @@ std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const u
   if (pcm.empty() || pcm.size() % f.frame_bytes() != 0)
     throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
   if (!f.packed) return {pcm.begin(), pcm.end()};
-  if (pcm.size() > (1u << 24)) throw std::invalid_argument("audio chunk too long");
+  if (pcm.size() > limits::kMaxDecodedAudioChunk)
+    throw std::invalid_argument("audio chunk too long");
 
   const bool stereo = f.channels == 2, is16 = f.bits == 16;
   const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels

@@ -5,6 +5,7 @@
 
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
+#include "smk/format.h"
 
 namespace smk::enc {
 
@@ -106,7 +107,7 @@ void BigTree::write_tree(BitWriter& out) const {
 }
 
 uint32_t BigTree::size_field() const {
-  return empty() ? 0 : uint32_t(4 * (code_.preorder.size() + 3));
+  return empty() ? 0 : format::treeSizeField(uint32_t(code_.preorder.size()));
 }
 
 void BigTree::encode(BitWriter& out, uint16_t value) {

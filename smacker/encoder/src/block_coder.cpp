@@ -5,11 +5,17 @@
 
 namespace smk::enc {
 
-int run_length(int index) { return index < 59 ? index + 1 : 128 << (index - 59); }
+using namespace format;
+
+namespace {
+
+int run_length(int index) { return int(kRunLengths[size_t(index)]); }
+
+}  // namespace
 
 BlockCoder::BlockCoder(const BlockCoderSettings& settings)
     : s_(settings), picture_(size_t(settings.width) * settings.height, 0) {
-  if (s_.width < 4 || s_.height < 4)
+  if (s_.width < kBlockSize || s_.height < kBlockSize)
     throw std::invalid_argument("picture smaller than one 4x4 block");
 }
 
@@ -222,18 +228,19 @@ FrameSymbols BlockCoder::code_frame(std::span<const uint8_t> target, const Palet
     while (i < end) {
       size_t left = end - i;
       int index = 0;
-      if (end == blocks.size() && left > 59) {
+      const int last = int(kRunLengths.size()) - 1;
+      if (end == blocks.size() && left > kFirstLongRun) {
         // The last run may overshoot the picture: one symbol covers it.
-        index = 59;
-        while (run_length(index) < int(left) && index < 63) ++index;
+        index = kFirstLongRun;
+        while (run_length(index) < int(left) && index < last) ++index;
       } else {
-        for (index = 63; run_length(index) > int(left); --index) {
+        for (index = last; run_length(index) > int(left); --index) {
         }
       }
       const size_t n = std::min<size_t>(left, size_t(run_length(index)));
       const Block& head = blocks[i];
       out.seq.push_back(
-          uint16_t((head.kind == kSolid ? head.solid << 8 : 0) | index << 2 | head.kind));
+          typeSymbol(head.kind, unsigned(index), head.kind == kSolid ? head.solid : 0));
       if (head.kind == kFull && s_.smk4) out.seq.push_back(head.mode);
       for (size_t k = i; k < i + n; ++k) {
         const auto& p = blocks[k].pix;

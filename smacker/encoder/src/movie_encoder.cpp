@@ -6,12 +6,14 @@
 
 #include "smk/enc/big_tree.h"
 #include "smk/enc/bit_writer.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 
 namespace smk::enc {
 
-namespace {
+using namespace format;
 
-enum Tree { kMMap, kMClr, kFullTree, kType };
+namespace {
 
 void put_le32(std::vector<uint8_t>& out, uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
@@ -43,9 +45,10 @@ MovieEncoder::MovieEncoder(const MovieSettings& settings)
     : s_(settings),
       coder_({settings.width, settings.height, settings.smk4,
               block_error_for_quality(settings.quality)}) {
-  if (s_.width > 32768 || s_.height > 32768)
+  if (s_.width > limits::kMaxWrittenSide || s_.height > limits::kMaxWrittenSide)
     throw std::invalid_argument("picture larger than 32768 pixels");
-  if (s_.frame_rate == 0 || s_.frame_rate > 21474836 || s_.frame_rate < -21474836)
+  if (s_.frame_rate == 0 || s_.frame_rate > limits::kMaxFrameRateMs ||
+      s_.frame_rate < -limits::kMaxFrameRateMs)
     throw std::invalid_argument("invalid frame rate code");
 }
 
@@ -64,7 +67,8 @@ void MovieEncoder::code_picture(std::span<const uint8_t> indices, const Palette6
 
 void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& palette) {
   if (finished_) throw std::logic_error("movie already finished");
-  if (frames_.size() >= 0xFFFFFE) throw std::length_error("too many frames");
+  // One stored frame stays free for a ring frame.
+  if (frames_.size() >= limits::kMaxStoredFrames - 1) throw std::length_error("too many frames");
   for (const Color6& c : palette)
     if (c.r > 63 || c.g > 63 || c.b > 63) throw std::invalid_argument("palette component above 63");
   if (frames_.empty()) {
@@ -77,8 +81,9 @@ void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& p
 
 void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm) {
   if (finished_) throw std::logic_error("movie already finished");
-  if (tracks_.size() >= 7) throw std::length_error("at most 7 audio tracks");
-  if (format.rate == 0 || format.rate > 0xFFFFFF)
+  if (tracks_.size() >= size_t(limits::kAudioTracks))
+    throw std::length_error("at most 7 audio tracks");
+  if (format.rate == 0 || format.rate > smk::format::kAudioRateMask)
     throw std::invalid_argument("audio rate out of range");
   if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
     throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
@@ -91,26 +96,26 @@ void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm
 // visit(-1, mode) for SMK4 FULL sub-modes.
 template <class Visit>
 void MovieEncoder::walk(const FrameSymbols& f, Visit&& visit) const {
-  const size_t blocks = size_t(s_.width / 4) * (s_.height / 4);
+  const size_t blocks = size_t(s_.width / kBlockSize) * (s_.height / kBlockSize);
   size_t b = 0, at = 0;
   while (b < blocks) {
     const uint16_t t = f.seq.at(at++);
-    visit(int(kType), t);
-    const int kind = t & 3;
-    const size_t run = std::min<size_t>(size_t(run_length((t >> 2) & 0x3F)), blocks - b);
-    int per_block = 0;
+    visit(int(kTypeTree), t);
+    const BlockKind kind = typeKind(t);
+    const size_t run = std::min<size_t>(kRunLengths[typeRunIndex(t)], blocks - b);
+    unsigned per_block = 0;
     FullMode mode = kNormal;
     if (kind == kFull && s_.smk4) {
       mode = FullMode(f.seq.at(at++));
       visit(-1, uint16_t(mode));
     }
-    if (kind == kFull) per_block = mode == kDouble ? 2 : mode == kHalf ? 4 : 8;
+    if (kind == kFull) per_block = fullSymbolsPerBlock(mode);
     for (size_t k = 0; k < run; ++k) {
       if (kind == kMono) {
-        visit(int(kMClr), f.seq.at(at++));
-        visit(int(kMMap), f.seq.at(at++));
+        visit(int(kMclrTree), f.seq.at(at++));
+        visit(int(kMmapTree), f.seq.at(at++));
       }
-      for (int i = 0; i < per_block; ++i) visit(int(kFullTree), f.seq.at(at++));
+      for (unsigned i = 0; i < per_block; ++i) visit(int(kFullTree), f.seq.at(at++));
     }
     b += run;
   }
@@ -128,7 +133,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
   const size_t n = frames_.size();
 
   // Video trees from the statistics of all frames.
-  std::array<BigTree, 4> trees;
+  std::array<BigTree, kVideoTrees> trees;
   for (const Frame& f : frames_) {
     for (auto& t : trees) t.start_frame();
     walk(f.symbols, [&](int tree, uint16_t v) {
@@ -147,7 +152,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
     for (auto& t : trees) t.build_code();
   }
   for (auto& t : trees) t.finish();
-  if (trees[kType].empty()) throw std::logic_error("movie without blocks");
+  if (trees[kTypeTree].empty()) throw std::logic_error("movie without blocks");
 
   BitWriter tree_bits;
   for (const auto& t : trees) t.write_tree(tree_bits);
@@ -157,7 +162,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
   // per regular frame, whatever is left with the last regular frame. The ring frame has none.
   const double frame_s = frame_seconds(s_.frame_rate);
   std::vector<std::vector<std::vector<uint8_t>>> audio(n);  // per frame, per track: chunk
-  std::array<uint32_t, 7> audio_size{};
+  std::array<uint32_t, limits::kAudioTracks> audio_size{};
   for (size_t k = 0; k < tracks_.size(); ++k) {
     const Track& tr = tracks_[k];
     const size_t fb = tr.format.frame_bytes();
@@ -180,23 +185,23 @@ std::vector<uint8_t> MovieEncoder::finish() {
     for (size_t i = regular; i < n; ++i) audio[i].emplace_back();
   }
 
-  std::vector<uint8_t> out(0x68, 0);
-  out[0] = 'S', out[1] = 'M', out[2] = 'K', out[3] = s_.smk4 ? '4' : '2';
-  set_le32(out, 0x04, s_.width);
-  set_le32(out, 0x08, s_.height);
-  set_le32(out, 0x0C, uint32_t(regular));
-  set_le32(out, 0x10, uint32_t(s_.frame_rate));
-  set_le32(out, 0x14,
-           (s_.ring_frame ? 1u : 0u) | (s_.y_interlaced ? 2u : 0u) | (s_.y_doubled ? 4u : 0u));
+  std::vector<uint8_t> out(kHeaderSize, 0);
+  const std::string_view signature = s_.smk4 ? kSignatureSmk4 : kSignatureSmk2;
+  std::copy(signature.begin(), signature.end(), out.begin());
+  set_le32(out, kWidthOffset, s_.width);
+  set_le32(out, kHeightOffset, s_.height);
+  set_le32(out, kFramesOffset, uint32_t(regular));
+  set_le32(out, kFrameRateOffset, uint32_t(s_.frame_rate));
+  set_le32(out, kFlagsOffset,
+           (s_.ring_frame ? kFlagRingFrame : 0) | (s_.y_interlaced ? kFlagYInterlaced : 0) |
+               (s_.y_doubled ? kFlagYDoubled : 0));
   for (size_t k = 0; k < tracks_.size(); ++k) {
-    set_le32(out, 0x18 + 4 * k, audio_size[k]);
-    set_le32(out, 0x48 + 4 * k, audio_rate_field(tracks_[k].format));
+    set_le32(out, audioSizeOffset(int(k)), audio_size[k]);
+    set_le32(out, audioRateOffset(int(k)), audio_rate_field(tracks_[k].format));
   }
-  set_le32(out, 0x34, uint32_t(tree_block.size()));
-  set_le32(out, 0x38, trees[kMMap].size_field());
-  set_le32(out, 0x3C, trees[kMClr].size_field());
-  set_le32(out, 0x40, trees[kFullTree].size_field());
-  set_le32(out, 0x44, trees[kType].size_field());
+  set_le32(out, kTreesSizeOffset, uint32_t(tree_block.size()));
+  for (int t = 0; t < kVideoTrees; ++t)
+    set_le32(out, treeSizeOffset(VideoTree(t)), trees[size_t(t)].size_field());
 
   // Frame chunks.
   std::vector<std::vector<uint8_t>> chunks(n);
@@ -205,12 +210,12 @@ std::vector<uint8_t> MovieEncoder::finish() {
     const Frame& f = frames_[i];
     std::vector<uint8_t>& c = chunks[i];
     if (!f.palette_chunk.empty()) {
-      types[i] |= 1;
+      types[i] |= kFrameTypePalette;
       c = f.palette_chunk;
     }
     for (size_t k = 0; k < audio[i].size(); ++k) {
       if (audio[i][k].empty()) continue;
-      types[i] |= uint8_t(2u << k);
+      types[i] |= frameTypeAudio(int(k));
       put_le32(c, uint32_t(audio[i][k].size() + 4));
       c.insert(c.end(), audio[i][k].begin(), audio[i][k].end());
     }
@@ -228,8 +233,8 @@ std::vector<uint8_t> MovieEncoder::finish() {
     std::vector<uint8_t> bytes = video.finish();
     if (bytes.empty()) bytes.push_back(0);  // the video data is never empty
     c.insert(c.end(), bytes.begin(), bytes.end());
-    while (c.size() % 4) c.push_back(0);
-    if (c.size() > 0xFFFFFFFC) throw std::length_error("frame too large");
+    while (c.size() % kChunkAlignment) c.push_back(0);
+    if (c.size() > chunkLength(UINT32_MAX)) throw std::length_error("frame too large");
   }
   for (const auto& c : chunks) put_le32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());

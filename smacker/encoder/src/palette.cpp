@@ -4,7 +4,11 @@
 #include <cstdlib>
 #include <limits>
 
+#include "smk/format.h"
+
 namespace smk::enc {
+
+using format::expand6;
 
 uint8_t nearest6(uint8_t v) {
   int best = 0, best_d = 256;
@@ -19,7 +23,7 @@ uint8_t nearest6(uint8_t v) {
 bool exact6(uint8_t v) { return expand6(nearest6(v)) == v; }
 
 std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_pal) {
-  constexpr int n = 256;
+  constexpr int n = format::kPaletteEntries;
   // match[i][o]: how many entries from new[i] equal old[o], old[o+1], ...
   static thread_local std::array<std::array<uint16_t, n + 1>, n + 1> match;
   for (int o = 0; o <= n; ++o) match[n][o] = 0;
@@ -46,11 +50,12 @@ std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_
   };
   for (int i = 0; i < n; ++i) {
     int keep = match[i][i];
-    for (int k = 1; k <= std::min(keep, 128); ++k) relax(i, i + k, 1, kKeep, 0);
+    for (int k = 1; k <= std::min<int>(keep, format::kPaletteKeepMax); ++k)
+      relax(i, i + k, 1, kKeep, 0);
     int copy_len = 0, copy_from = 0;
     for (int o = 0; o < n; ++o)
-      if (std::min<int>(match[i][o], 64) > copy_len)
-        copy_len = std::min<int>(match[i][o], 64), copy_from = o;
+      if (std::min<int>(match[i][o], format::kPaletteCopyMax) > copy_len)
+        copy_len = std::min<int>(match[i][o], format::kPaletteCopyMax), copy_from = o;
     // Any shorter copy from the same source is valid too (a prefix of the match).
     for (int k = 1; k <= copy_len; ++k) relax(i, i + k, 2, kCopy, copy_from);
     relax(i, i + 1, 3, kLiteral, 0);
@@ -64,10 +69,10 @@ std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_
     int start = s.prev;
     switch (s.op) {
       case kKeep:
-        out.push_back(uint8_t(0x80 | (s.len - 1)));
+        out.push_back(uint8_t(format::kPaletteKeep | (s.len - 1)));
         break;
       case kCopy:
-        out.push_back(uint8_t(0x40 | (s.len - 1)));
+        out.push_back(uint8_t(format::kPaletteCopy | (s.len - 1)));
         out.push_back(s.from);
         break;
       case kLiteral:
@@ -77,8 +82,8 @@ std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_
         break;
     }
   }
-  while (out.size() % 4) out.push_back(0);
-  out[0] = uint8_t(out.size() / 4);
+  while (out.size() % format::kPaletteUnit) out.push_back(0);
+  out[0] = uint8_t(out.size() / format::kPaletteUnit);
   return out;
 }
 

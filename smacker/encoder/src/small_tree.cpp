@@ -1,6 +1,7 @@
 #include "smk/enc/small_tree.h"
 
 #include "smk/enc/bit_writer.h"
+#include "smk/limits.h"
 
 namespace smk::enc {
 
@@ -9,7 +10,7 @@ HuffmanCode build_small_tree(const std::array<uint64_t, 256>& counts) {
   bool any = false;
   for (uint64_t n : c) any = any || n > 0;
   if (!any) c[0] = 1;
-  return build_huffman(c, 27);  // decoders reject codes longer than 27 bits
+  return build_huffman(c, limits::kMaxSmallTreeDepth);
 }
 
 void write_small_tree(BitWriter& out, const HuffmanCode& tree) {

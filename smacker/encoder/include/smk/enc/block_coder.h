@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "smk/enc/palette.h"
+#include "smk/format.h"
 
 namespace smk::enc {
-
-enum BlockKind : uint8_t { kMono = 0, kFull = 1, kSkip = 2, kSolid = 3 };
-enum FullMode : uint8_t { kNormal = 0, kHalf = 1, kDouble = 2 };
-
-// The blocks' run-length table: runs 1..59, then 128, 256, 512, 1024, 2048.
-constexpr int kRunLengths = 64;
-int run_length(int index);
 
 struct BlockCoderSettings {
   unsigned width = 0, height = 0;
@@ -30,7 +24,7 @@ struct BlockCoderSettings {
 // and MMAP for MONO, 8/4/2 FULL symbols for FULL.
 struct FrameSymbols {
   std::vector<uint16_t> seq;
-  std::array<size_t, 4> blocks_by_kind{};  // indexed by BlockKind
+  std::array<size_t, 4> blocks_by_kind{};  // indexed by format::BlockKind
 };
 
 class BlockCoder {
@@ -47,8 +41,8 @@ class BlockCoder {
 
  private:
   struct Block {
-    BlockKind kind;
-    FullMode mode;
+    format::BlockKind kind;
+    format::FullMode mode;
     uint8_t solid;
     uint16_t mclr, mask;
     std::array<uint8_t, 16> pix;

@@ -12,8 +12,6 @@ struct Color6 {
 };
 using Palette6 = std::array<Color6, 256>;
 
-// The 8-bit value a decoder shows for a 6-bit component: the top two bits repeat at the bottom.
-constexpr uint8_t expand6(uint8_t c) { return uint8_t((c << 2) | (c >> 4)); }
 // The 6-bit component whose expansion is nearest to an 8-bit value.
 uint8_t nearest6(uint8_t v);
 // True when `v` is exactly the expansion of some 6-bit component.
