@@ -86,20 +86,20 @@ Result run_one(const fs::path& file, bool smk4) {
   smk::enc::MovieSettings s;
   s.width = w;
   s.height = h;
-  s.frame_rate = int32_t(le32(orig, kFrameRateOffset));
+  s.frameRate = int32_t(le32(orig, kFrameRateOffset));
   s.smk4 = smk4;
-  s.ring_frame = ring;
-  s.y_interlaced = flags & kFlagYInterlaced;
-  s.y_doubled = flags & kFlagYDoubled;
+  s.ringFrame = ring;
+  s.yInterlaced = flags & kFlagYInterlaced;
+  s.yDoubled = flags & kFlagYDoubled;
   s.quality = 100;
   smk::enc::MovieEncoder enc(s);
   smk::enc::RgbConverter conv({w, h, 0, 256});
   for (size_t f = 0; f < regular; ++f) {
     conv.convert(std::span<const uint8_t>(frames.data() + f * frame_bytes, frame_bytes));
-    enc.add_frame(conv.indices(), conv.palette());
+    enc.addFrame(conv.indices(), conv.palette());
   }
   if (!sound.empty())
-    enc.add_audio({audio_rate, audio_flags & kAudioStereo ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
+    enc.addAudio({audio_rate, audio_flags & kAudioStereo ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
   const std::vector<uint8_t> ours = enc.finish();
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.ours = ours.size();

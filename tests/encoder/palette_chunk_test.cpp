@@ -57,7 +57,7 @@ TEST(PaletteChunk, RebuildsTheNewPaletteCheaply) {
       {a, shifted, 12},     // KEEP, COPY x2, KEEP...
   };
   for (const auto& c : cases) {
-    auto chunk = palette_chunk(c.from, c.to);
+    auto chunk = paletteChunk(c.from, c.to);
     EXPECT_EQ(run_chunk(c.from, chunk), c.to);
     EXPECT_LE(chunk.size(), c.max_bytes);
   }

@@ -36,10 +36,10 @@ std::vector<uint8_t> picture(unsigned first, unsigned n) {
 
 TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours) {
   struct Case {
-    unsigned first_entry, count;
+    unsigned firstEntry, count;
   } cases[] = {{0, 256}, {10, 236}};
   for (const auto& c : cases) {
-    RgbConverter conv({W, H, c.first_entry, c.count});
+    RgbConverter conv({W, H, c.firstEntry, c.count});
     std::map<uint32_t, uint8_t> entry_of;  // colour -> entry in the previous picture
     // Each picture drops some colours of the one before and brings new ones.
     for (unsigned f = 0; f < 4; ++f) {
@@ -51,8 +51,8 @@ TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours) {
       for (size_t p = 0; p < W * H; ++p) {
         const uint32_t key = uint32_t(rgb[3 * p]) << 16 | rgb[3 * p + 1] << 8 | rgb[3 * p + 2];
         const uint8_t e = conv.indices()[p];
-        EXPECT_GE(e, c.first_entry);
-        EXPECT_LT(e, c.first_entry + c.count);
+        EXPECT_GE(e, c.firstEntry);
+        EXPECT_LT(e, c.firstEntry + c.count);
         if (entry_of.count(key)) {
           EXPECT_EQ(entry_of[key], e) << "a lasting colour moved";
         }

@@ -84,12 +84,12 @@ TEST_P(VideoRoundTrip, FfmpegShowsThePictures) {
   MovieSettings s;
   s.width = k.w;
   s.height = k.h;
-  s.frame_rate = frame_rate_code(15);
+  s.frameRate = frameRateCode(15);
   s.smk4 = k.smk4;
-  s.ring_frame = k.ring;
+  s.ringFrame = k.ring;
   s.quality = k.quality;
   MovieEncoder enc(s);
-  for (unsigned f = 0; f < k.frames; ++f) enc.add_frame(clip.pictures[f], clip.palettes[f]);
+  for (unsigned f = 0; f < k.frames; ++f) enc.addFrame(clip.pictures[f], clip.palettes[f]);
   const std::string path = write_temp(std::string(k.name) + ".smk", enc.finish());
 
   auto d = ffmpeg_video(path);

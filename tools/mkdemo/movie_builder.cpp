@@ -11,16 +11,16 @@ MovieBuilder::MovieBuilder(const smk::enc::MovieSettings& settings, unsigned scr
     : settings_(settings), encoder_(settings), shot_frame_(screenshot_frame) {}
 
 void MovieBuilder::frame(const Canvas& picture, const smk::enc::Palette6& palette) {
-  encoder_.add_frame(picture.pixels(), palette);
+  encoder_.addFrame(picture.pixels(), palette);
   if (frames_++ != shot_frame_) return;
   // The screenshot shows the movie as a player does: Y-doubled and Y-interlaced movies at
   // twice their stored height (interlaced with dark lines between).
-  const bool twice = settings_.y_doubled || settings_.y_interlaced;
+  const bool twice = settings_.yDoubled || settings_.yInterlaced;
   shot_.width = picture.width();
   shot_.height = picture.height() * (twice ? 2 : 1);
   shot_.rgb.assign(size_t(shot_.width) * shot_.height * 3, 0);
   for (unsigned y = 0; y < shot_.height; ++y) {
-    if (settings_.y_interlaced && y % 2) continue;
+    if (settings_.yInterlaced && y % 2) continue;
     const unsigned sy = twice ? y / 2 : y;
     for (unsigned x = 0; x < shot_.width; ++x) {
       const smk::enc::Color6 c = palette[picture.get(int(x), int(sy))];
@@ -45,7 +45,7 @@ void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<
       pcm.push_back(uint8_t(w >> 8));
     }
   }
-  encoder_.add_audio(format, std::move(pcm));
+  encoder_.addAudio(format, std::move(pcm));
 }
 
 }  // namespace mkdemo

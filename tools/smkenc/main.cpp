@@ -225,25 +225,25 @@ int run(const Options& o) {
       smk::enc::MovieSettings s;
       s.width = out.w;
       s.height = out.h;
-      s.frame_rate = smk::enc::frame_rate_code(o.fps);
+      s.frameRate = smk::enc::frameRateCode(o.fps);
       s.smk4 = o.smk4;
-      s.ring_frame = o.ring;
-      s.y_doubled = o.y_doubled;
-      s.y_interlaced = o.y_interlaced;
+      s.ringFrame = o.ring;
+      s.yDoubled = o.y_doubled;
+      s.yInterlaced = o.y_interlaced;
       s.quality = o.quality;
-      s.audio_lead_seconds = o.audio_lead;
+      s.audioLeadSeconds = o.audio_lead;
       encoder.emplace(s);
       converter.emplace(
           smk::enc::RgbConverterSettings{out.w, out.h, o.fewer ? 10u : 0u, o.fewer ? 236u : 256u});
     }
     converter->convert(rgb);
-    encoder->add_frame(converter->indices(), converter->palette());
+    encoder->addFrame(converter->indices(), converter->palette());
     ++frames;
   }
   if (!encoder) throw std::runtime_error("no pictures in the input");
   if (sound) {
-    encoder->add_audio({sound->rate, sound->channels, sound->bits, !o.audio_raw},
-                       std::move(sound->pcm));
+    encoder->addAudio({sound->rate, sound->channels, sound->bits, !o.audio_raw},
+                      std::move(sound->pcm));
   }
   const std::vector<uint8_t> file = encoder->finish();
   const double seconds =
@@ -264,12 +264,12 @@ int run(const Options& o) {
 
   const auto& st = encoder->stats();
   std::cerr << "smkenc: " << o.out << ": " << frames << " frames" << (o.ring ? " + ring frame" : "")
-            << ", " << file.size() << " bytes, " << st.palette_chunks
-            << " palette changes; blocks: " << st.blocks_by_kind[smk::format::kSkip] << " skip, "
-            << st.blocks_by_kind[smk::format::kSolid] << " solid, "
-            << st.blocks_by_kind[smk::format::kMono] << " mono, "
-            << st.blocks_by_kind[smk::format::kFull] << " full; "
-            << frames / std::max(seconds, 1e-9) << " frames/s\n";
+            << ", " << file.size() << " bytes, " << st.paletteChunks
+            << " palette changes; blocks: " << st.blocksByKind[smk::format::kSkip] << " skip, "
+            << st.blocksByKind[smk::format::kSolid] << " solid, "
+            << st.blocksByKind[smk::format::kMono] << " mono, "
+            << st.blocksByKind[smk::format::kFull] << " full; " << frames / std::max(seconds, 1e-9)
+            << " frames/s\n";
   return 0;
 }
 

@@ -10,7 +10,7 @@
 
 namespace smk::enc {
 
-uint32_t audio_rate_field(const AudioFormat& f) {
+uint32_t audioRateField(const AudioFormat& f) {
   using namespace format;
   const uint32_t flags = kAudioPresent | (f.packed ? kAudioPacked : 0) |
                          (f.bits == 16 ? kAudio16Bit : 0) | (f.channels == 2 ? kAudioStereo : 0);
@@ -25,10 +25,10 @@ void put_le32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const uint8_t> pcm) {
+std::vector<uint8_t> audioChunkPayload(const AudioFormat& f, std::span<const uint8_t> pcm) {
   if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
     throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-  if (pcm.empty() || pcm.size() % f.frame_bytes() != 0)
+  if (pcm.empty() || pcm.size() % f.frameBytes() != 0)
     throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
   if (!f.packed) return {pcm.begin(), pcm.end()};
   if (pcm.size() > limits::kMaxDecodedAudioChunk)
@@ -56,13 +56,13 @@ std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const u
     }
   }
   std::vector<HuffmanCode> code;
-  for (const auto& c : counts) code.push_back(build_small_tree(c));
+  for (const auto& c : counts) code.push_back(buildSmallTree(c));
 
   BitWriter bits;
-  bits.put_bit(true);
-  bits.put_bit(stereo);
-  bits.put_bit(is16);
-  for (const auto& c : code) write_small_tree(bits, c);
+  bits.putBit(true);
+  bits.putBit(stereo);
+  bits.putBit(is16);
+  for (const auto& c : code) writeSmallTree(bits, c);
   for (int c = int(f.channels) - 1; c >= 0; --c) {  // right channel's start value first
     uint32_t v = sample(size_t(c));
     if (is16) {

@@ -23,18 +23,18 @@ void set_le32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
 }
 
-double frame_seconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
+double frameSeconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
 
 }  // namespace
 
-int32_t frame_rate_code(double fps) {
+int32_t frameRateCode(double fps) {
   if (!(fps > 0.0005 && fps <= 100000)) throw std::invalid_argument("frame rate out of range");
   double ms = 1000.0 / fps;
   if (std::abs(ms - std::round(ms)) < 1e-9) return int32_t(std::round(ms));
   return -int32_t(std::lround(100000.0 / fps));
 }
 
-uint32_t block_error_for_quality(int quality) {
+uint32_t blockErrorForQuality(int quality) {
   quality = std::clamp(quality, 0, 100);
   // Allowed RMS error per pixel grows from 0 to about 40 RGB levels.
   double rms = (100 - quality) * 0.4;
@@ -44,42 +44,42 @@ uint32_t block_error_for_quality(int quality) {
 MovieEncoder::MovieEncoder(const MovieSettings& settings)
     : s_(settings),
       coder_({settings.width, settings.height, settings.smk4,
-              block_error_for_quality(settings.quality)}) {
+              blockErrorForQuality(settings.quality)}) {
   if (s_.width > limits::kMaxWrittenSide || s_.height > limits::kMaxWrittenSide)
     throw std::invalid_argument("picture larger than 32768 pixels");
-  if (s_.frame_rate == 0 || s_.frame_rate > limits::kMaxFrameRateMs ||
-      s_.frame_rate < -limits::kMaxFrameRateMs)
+  if (s_.frameRate == 0 || s_.frameRate > limits::kMaxFrameRateMs ||
+      s_.frameRate < -limits::kMaxFrameRateMs)
     throw std::invalid_argument("invalid frame rate code");
 }
 
-void MovieEncoder::code_picture(std::span<const uint8_t> indices, const Palette6& palette) {
+void MovieEncoder::codePicture(std::span<const uint8_t> indices, const Palette6& palette) {
   Frame f;
-  if (frames_.empty() || palette != last_palette_) {
+  if (frames_.empty() || palette != lastPalette_) {
     // Before the first palette chunk every entry is black.
-    f.palette_chunk = palette_chunk(frames_.empty() ? Palette6{} : last_palette_, palette);
-    last_palette_ = palette;
-    ++stats_.palette_chunks;
+    f.paletteChunk = paletteChunk(frames_.empty() ? Palette6{} : lastPalette_, palette);
+    lastPalette_ = palette;
+    ++stats_.paletteChunks;
   }
-  f.symbols = coder_.code_frame(indices, palette, !frames_.empty());
-  for (int k = 0; k < 4; ++k) stats_.blocks_by_kind[k] += f.symbols.blocks_by_kind[k];
+  f.symbols = coder_.codeFrame(indices, palette, !frames_.empty());
+  for (int k = 0; k < 4; ++k) stats_.blocksByKind[k] += f.symbols.blocksByKind[k];
   frames_.push_back(std::move(f));
 }
 
-void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& palette) {
+void MovieEncoder::addFrame(std::span<const uint8_t> indices, const Palette6& palette) {
   if (finished_) throw std::logic_error("movie already finished");
   // One stored frame stays free for a ring frame.
   if (frames_.size() >= limits::kMaxStoredFrames - 1) throw std::length_error("too many frames");
   for (const Color6& c : palette)
     if (c.r > 63 || c.g > 63 || c.b > 63) throw std::invalid_argument("palette component above 63");
   if (frames_.empty()) {
-    first_picture_.assign(indices.begin(), indices.end());
-    first_palette_ = palette;
+    firstPicture_.assign(indices.begin(), indices.end());
+    firstPalette_ = palette;
   }
-  code_picture(indices, palette);
+  codePicture(indices, palette);
   ++stats_.frames;
 }
 
-void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm) {
+void MovieEncoder::addAudio(const AudioFormat& format, std::vector<uint8_t> pcm) {
   if (finished_) throw std::logic_error("movie already finished");
   if (tracks_.size() >= size_t(limits::kAudioTracks))
     throw std::length_error("at most 7 audio tracks");
@@ -87,7 +87,7 @@ void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm
     throw std::invalid_argument("audio rate out of range");
   if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
     throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-  pcm.resize(pcm.size() - pcm.size() % format.frame_bytes());
+  pcm.resize(pcm.size() - pcm.size() % format.frameBytes());
   if (pcm.empty()) throw std::invalid_argument("sound track without samples");
   tracks_.push_back({format, std::move(pcm)});
 }
@@ -103,19 +103,19 @@ void MovieEncoder::walk(const FrameSymbols& f, Visit&& visit) const {
     visit(int(kTypeTree), t);
     const BlockKind kind = typeKind(t);
     const size_t run = std::min<size_t>(kRunLengths[typeRunIndex(t)], blocks - b);
-    unsigned per_block = 0;
+    unsigned perBlock = 0;
     FullMode mode = kNormal;
     if (kind == kFull && s_.smk4) {
       mode = FullMode(f.seq.at(at++));
       visit(-1, uint16_t(mode));
     }
-    if (kind == kFull) per_block = fullSymbolsPerBlock(mode);
+    if (kind == kFull) perBlock = fullSymbolsPerBlock(mode);
     for (size_t k = 0; k < run; ++k) {
       if (kind == kMono) {
         visit(int(kMclrTree), f.seq.at(at++));
         visit(int(kMmapTree), f.seq.at(at++));
       }
-      for (unsigned i = 0; i < per_block; ++i) visit(int(kFullTree), f.seq.at(at++));
+      for (unsigned i = 0; i < perBlock; ++i) visit(int(kFullTree), f.seq.at(at++));
     }
     b += run;
   }
@@ -126,51 +126,51 @@ std::vector<uint8_t> MovieEncoder::finish() {
   if (frames_.empty()) throw std::logic_error("a movie needs at least one frame");
   finished_ = true;
   const size_t regular = frames_.size();
-  if (s_.ring_frame) {
+  if (s_.ringFrame) {
     // Leads from the last picture back to the first: a normal frame with the first picture.
-    code_picture(first_picture_, first_palette_);
+    codePicture(firstPicture_, firstPalette_);
   }
   const size_t n = frames_.size();
 
   // Video trees from the statistics of all frames.
   std::array<BigTree, kVideoTrees> trees;
   for (const Frame& f : frames_) {
-    for (auto& t : trees) t.start_frame();
+    for (auto& t : trees) t.startFrame();
     walk(f.symbols, [&](int tree, uint16_t v) {
       if (tree >= 0) trees[tree].count(v);
     });
   }
-  for (auto& t : trees) t.build_code();
+  for (auto& t : trees) t.buildCode();
   for (int round = 0; round < 2; ++round) {
-    for (auto& t : trees) t.start_round();
+    for (auto& t : trees) t.startRound();
     for (const Frame& f : frames_) {
-      for (auto& t : trees) t.start_frame();
+      for (auto& t : trees) t.startFrame();
       walk(f.symbols, [&](int tree, uint16_t v) {
-        if (tree >= 0) trees[tree].count_choice(v);
+        if (tree >= 0) trees[tree].countChoice(v);
       });
     }
-    for (auto& t : trees) t.build_code();
+    for (auto& t : trees) t.buildCode();
   }
   for (auto& t : trees) t.finish();
   if (trees[kTypeTree].empty()) throw std::logic_error("movie without blocks");
 
-  BitWriter tree_bits;
-  for (const auto& t : trees) t.write_tree(tree_bits);
-  const std::vector<uint8_t> tree_block = tree_bits.finish();
+  BitWriter treeBits;
+  for (const auto& t : trees) t.writeTree(treeBits);
+  const std::vector<uint8_t> treeBlock = treeBits.finish();
 
-  // Audio delivery: about `audio_lead_seconds` with the first frame, then one frame's worth
+  // Audio delivery: about `audioLeadSeconds` with the first frame, then one frame's worth
   // per regular frame, whatever is left with the last regular frame. The ring frame has none.
-  const double frame_s = frame_seconds(s_.frame_rate);
+  const double frameTime = frameSeconds(s_.frameRate);
   std::vector<std::vector<std::vector<uint8_t>>> audio(n);  // per frame, per track: chunk
-  std::array<uint32_t, limits::kAudioTracks> audio_size{};
+  std::array<uint32_t, limits::kAudioTracks> audioSize{};
   for (size_t k = 0; k < tracks_.size(); ++k) {
     const Track& tr = tracks_[k];
-    const size_t fb = tr.format.frame_bytes();
+    const size_t fb = tr.format.frameBytes();
     const size_t total = tr.pcm.size() / fb;
     size_t sent = 0;
     for (size_t i = 0; i < regular; ++i) {
-      double due_s = s_.audio_lead_seconds + double(i) * frame_s;
-      size_t due = std::min(total, size_t(std::llround(due_s * tr.format.rate)));
+      double dueTime = s_.audioLeadSeconds + double(i) * frameTime;
+      size_t due = std::min(total, size_t(std::llround(dueTime * tr.format.rate)));
       if (i + 1 == regular) due = total;
       // Tiny chunks are not worth their framing (8-bit PCM needs at least 4 bytes).
       if (due <= sent || ((due - sent) * fb < 4 && due < total)) {
@@ -178,8 +178,8 @@ std::vector<uint8_t> MovieEncoder::finish() {
         continue;
       }
       std::span<const uint8_t> pcm(tr.pcm.data() + sent * fb, (due - sent) * fb);
-      audio[i].push_back(audio_chunk_payload(tr.format, pcm));
-      audio_size[k] = std::max<uint32_t>(audio_size[k], uint32_t(pcm.size()));
+      audio[i].push_back(audioChunkPayload(tr.format, pcm));
+      audioSize[k] = std::max<uint32_t>(audioSize[k], uint32_t(pcm.size()));
       sent = due;
     }
     for (size_t i = regular; i < n; ++i) audio[i].emplace_back();
@@ -191,17 +191,17 @@ std::vector<uint8_t> MovieEncoder::finish() {
   set_le32(out, kWidthOffset, s_.width);
   set_le32(out, kHeightOffset, s_.height);
   set_le32(out, kFramesOffset, uint32_t(regular));
-  set_le32(out, kFrameRateOffset, uint32_t(s_.frame_rate));
+  set_le32(out, kFrameRateOffset, uint32_t(s_.frameRate));
   set_le32(out, kFlagsOffset,
-           (s_.ring_frame ? kFlagRingFrame : 0) | (s_.y_interlaced ? kFlagYInterlaced : 0) |
-               (s_.y_doubled ? kFlagYDoubled : 0));
+           (s_.ringFrame ? kFlagRingFrame : 0) | (s_.yInterlaced ? kFlagYInterlaced : 0) |
+               (s_.yDoubled ? kFlagYDoubled : 0));
   for (size_t k = 0; k < tracks_.size(); ++k) {
-    set_le32(out, audioSizeOffset(int(k)), audio_size[k]);
-    set_le32(out, audioRateOffset(int(k)), audio_rate_field(tracks_[k].format));
+    set_le32(out, audioSizeOffset(int(k)), audioSize[k]);
+    set_le32(out, audioRateOffset(int(k)), audioRateField(tracks_[k].format));
   }
-  set_le32(out, kTreesSizeOffset, uint32_t(tree_block.size()));
+  set_le32(out, kTreesSizeOffset, uint32_t(treeBlock.size()));
   for (int t = 0; t < kVideoTrees; ++t)
-    set_le32(out, treeSizeOffset(VideoTree(t)), trees[size_t(t)].size_field());
+    set_le32(out, treeSizeOffset(VideoTree(t)), trees[size_t(t)].sizeField());
 
   // Frame chunks.
   std::vector<std::vector<uint8_t>> chunks(n);
@@ -209,9 +209,9 @@ std::vector<uint8_t> MovieEncoder::finish() {
   for (size_t i = 0; i < n; ++i) {
     const Frame& f = frames_[i];
     std::vector<uint8_t>& c = chunks[i];
-    if (!f.palette_chunk.empty()) {
+    if (!f.paletteChunk.empty()) {
       types[i] |= kFrameTypePalette;
-      c = f.palette_chunk;
+      c = f.paletteChunk;
     }
     for (size_t k = 0; k < audio[i].size(); ++k) {
       if (audio[i][k].empty()) continue;
@@ -220,7 +220,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
       c.insert(c.end(), audio[i][k].begin(), audio[i][k].end());
     }
     BitWriter video;
-    for (auto& t : trees) t.start_frame();
+    for (auto& t : trees) t.startFrame();
     walk(f.symbols, [&](int tree, uint16_t v) {
       if (tree >= 0) {
         trees[tree].encode(video, v);
@@ -238,7 +238,7 @@ std::vector<uint8_t> MovieEncoder::finish() {
   }
   for (const auto& c : chunks) put_le32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());
-  out.insert(out.end(), tree_block.begin(), tree_block.end());
+  out.insert(out.end(), treeBlock.begin(), treeBlock.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());
   return out;
 }
