@@ -92,15 +92,28 @@ Result run_one(const fs::path& file, bool smk4) {
   s.yInterlaced = flags & kFlagYInterlaced;
   s.yDoubled = flags & kFlagYDoubled;
   s.quality = 100;
-  smk::enc::MovieEncoder enc(s);
-  smk::enc::RgbConverter conv({w, h, 0, 256});
+  // An encoder error leaves the movie marked as not exact.
+  auto failed = [&](const smk::Error& e) {
+    std::fprintf(stderr, "encbench: %s: %s\n", file.filename().c_str(), e.describe().c_str());
+    return r;
+  };
+  auto enc = smk::enc::MovieEncoder::create(s);
+  if (!enc) return failed(enc.error());
+  auto conv = smk::enc::RgbConverter::create({w, h, 0, 256});
+  if (!conv) return failed(conv.error());
   for (size_t f = 0; f < regular; ++f) {
-    conv.convert(std::span<const uint8_t>(frames.data() + f * frame_bytes, frame_bytes));
-    enc.addFrame(conv.indices(), conv.palette());
+    if (auto st = conv->convert({frames.data() + f * frame_bytes, frame_bytes}); !st)
+      return failed(st.error());
+    if (auto st = enc->addFrame(conv->indices(), conv->palette()); !st) return failed(st.error());
   }
-  if (!sound.empty())
-    enc.addAudio({audio_rate, audio_flags & kAudioStereo ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
-  const std::vector<uint8_t> ours = enc.finish();
+  if (!sound.empty()) {
+    const smk::enc::AudioFormat format{audio_rate, audio_flags & kAudioStereo ? 2u : 1u,
+                                       is16 ? 16u : 8u, true};
+    if (auto st = enc->addAudio(format, sound); !st) return failed(st.error());
+  }
+  auto encoded = enc->finish();
+  if (!encoded) return failed(encoded.error());
+  const std::vector<uint8_t> ours = std::move(*encoded);
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.ours = ours.size();
 

@@ -39,12 +39,14 @@ TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours) {
     unsigned firstEntry, count;
   } cases[] = {{0, 256}, {10, 236}};
   for (const auto& c : cases) {
-    RgbConverter conv({W, H, c.firstEntry, c.count});
+    auto made = RgbConverter::create({W, H, c.firstEntry, c.count});
+    ASSERT_TRUE(made) << made.error().describe();
+    RgbConverter& conv = *made;
     std::map<uint32_t, uint8_t> entry_of;  // colour -> entry in the previous picture
     // Each picture drops some colours of the one before and brings new ones.
     for (unsigned f = 0; f < 4; ++f) {
       const auto rgb = picture(f * 40, c.count);
-      conv.convert(rgb);
+      ASSERT_TRUE(conv.convert(rgb));
       EXPECT_TRUE(conv.exact());
       EXPECT_EQ(shown(conv), rgb) << "picture " << f;
       std::map<uint32_t, uint8_t> now;
@@ -86,7 +88,9 @@ std::vector<uint8_t> rich(unsigned w, unsigned h, int scheme, unsigned shift) {
 
 TEST(RgbConverter, QuantisesRichPicturesWithANewPalettePerScene) {
   constexpr unsigned w = 128, h = 128;
-  RgbConverter conv({w, h, 0, 256});
+  auto made = RgbConverter::create({w, h, 0, 256});
+  ASSERT_TRUE(made) << made.error().describe();
+  RgbConverter& conv = *made;
   Palette6 last{};
   const struct {
     int scheme;
@@ -94,7 +98,7 @@ TEST(RgbConverter, QuantisesRichPicturesWithANewPalettePerScene) {
   } frames[] = {{0, true}, {0, false}, {0, false}, {1, true}, {1, false}};
   for (unsigned f = 0; f < std::size(frames); ++f) {
     const auto rgb = rich(w, h, frames[f].scheme, f);
-    conv.convert(rgb);
+    ASSERT_TRUE(conv.convert(rgb));
     EXPECT_FALSE(conv.exact());
     EXPECT_GT(psnr(rgb, shown(conv)), 30.0) << "frame " << f;
     EXPECT_EQ(conv.palette() != last, frames[f].new_palette) << "frame " << f;

@@ -25,7 +25,7 @@ DemoMovie make_balls() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frameRate = smk::enc::frameRateCode(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.smk4 = true;
   s.yInterlaced = true;
   MovieBuilder movie(s, 50);

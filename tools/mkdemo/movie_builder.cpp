@@ -2,16 +2,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "smk/format.h"
 
 namespace mkdemo {
 
+namespace {
+
+// The demo's settings and pictures are fixed, so an encoder error is a bug in this program.
+void check(const smk::Status& s) {
+  if (!s) throw std::logic_error(s.error().describe());
+}
+
+smk::enc::MovieEncoder makeEncoder(const smk::enc::MovieSettings& settings) {
+  auto encoder = smk::enc::MovieEncoder::create(settings);
+  if (!encoder) throw std::logic_error(encoder.error().describe());
+  return std::move(*encoder);
+}
+
+}  // namespace
+
 MovieBuilder::MovieBuilder(const smk::enc::MovieSettings& settings, unsigned screenshot_frame)
-    : settings_(settings), encoder_(settings), shot_frame_(screenshot_frame) {}
+    : settings_(settings), encoder_(makeEncoder(settings)), shot_frame_(screenshot_frame) {}
 
 void MovieBuilder::frame(const Canvas& picture, const smk::enc::Palette6& palette) {
-  encoder_.addFrame(picture.pixels(), palette);
+  check(encoder_.addFrame(picture.pixels(), palette));
   if (frames_++ != shot_frame_) return;
   // The screenshot shows the movie as a player does: Y-doubled and Y-interlaced movies at
   // twice their stored height (interlaced with dark lines between).
@@ -45,7 +61,13 @@ void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<
       pcm.push_back(uint8_t(w >> 8));
     }
   }
-  encoder_.addAudio(format, std::move(pcm));
+  check(encoder_.addAudio(format, std::move(pcm)));
+}
+
+std::vector<uint8_t> MovieBuilder::finish() {
+  auto file = encoder_.finish();
+  if (!file) throw std::logic_error(file.error().describe());
+  return std::move(*file);
 }
 
 }  // namespace mkdemo

@@ -13,7 +13,7 @@ DemoMovie make_plasma() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frameRate = smk::enc::frameRateCode(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.smk4 = true;
   s.ringFrame = true;
   MovieBuilder movie(s, 20);

@@ -14,7 +14,7 @@ DemoMovie make_starfield() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frameRate = smk::enc::frameRateCode(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.yDoubled = true;
   MovieBuilder movie(s, 75);
 

@@ -1,7 +1,6 @@
 #include "smk/enc/audio.h"
 
 #include <array>
-#include <stdexcept>
 
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
@@ -9,6 +8,21 @@
 #include "smk/limits.h"
 
 namespace smk::enc {
+
+namespace {
+
+Error audioError(const char* message) {
+  return Error{ErrorKind::Invalid, Part::Audio, message, 0, -1, -1};
+}
+
+}  // namespace
+
+Status checkAudioFormat(const AudioFormat& f) {
+  if (f.rate == 0 || f.rate > format::kAudioRateMask) return audioError("audio rate out of range");
+  if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
+    return audioError("audio must be 8 or 16 bits, mono or stereo");
+  return {};
+}
 
 uint32_t audioRateField(const AudioFormat& f) {
   using namespace format;
@@ -25,14 +39,13 @@ void put_le32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-std::vector<uint8_t> audioChunkPayload(const AudioFormat& f, std::span<const uint8_t> pcm) {
-  if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
-    throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
+Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& f, std::span<const uint8_t> pcm) {
+  if (Status s = checkAudioFormat(f); !s) return s.error();
   if (pcm.empty() || pcm.size() % f.frameBytes() != 0)
-    throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
-  if (!f.packed) return {pcm.begin(), pcm.end()};
+    return audioError("audio chunk must hold whole, non-empty sample frames");
+  if (!f.packed) return std::vector<uint8_t>(pcm.begin(), pcm.end());
   if (pcm.size() > limits::kMaxDecodedAudioChunk)
-    throw std::invalid_argument("audio chunk too long");
+    return Error{ErrorKind::TooLarge, Part::Audio, "packed audio chunk above 16 MiB", 0, -1, -1};
 
   const bool stereo = f.channels == 2, is16 = f.bits == 16;
   const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels

@@ -33,6 +33,8 @@ uint32_t BigTree::choose(uint16_t value) const {
     }
   }
   if (!haveCode_ || (code_.has(value) && code_.length[value] < bestLen)) best = value;
+  // Every round replays the same symbols with the same cache states, so the choice of the
+  // round the code was built from is still there: reaching this is a bug, not bad input.
   if (best == kRef0 + 3) throw std::logic_error("video symbol without a code");
   return best;
 }
@@ -54,8 +56,8 @@ void BigTree::buildCode() {
   haveCode_ = true;
 }
 
-void BigTree::finish() {
-  if (empty()) return;
+Status BigTree::finish() {
+  if (empty()) return {};
   // Escape values must differ from every ordinary leaf. Prefer values whose two bytes
   // already occur among the leaves, so the byte trees need no extra leaves.
   std::array<bool, 256> loSeen{}, hiSeen{};
@@ -71,7 +73,9 @@ void BigTree::finish() {
       escape_[found++] = uint16_t(v);
     }
   }
-  if (found < 3) throw std::runtime_error("too many distinct video symbols to code");
+  if (found < 3)
+    return Error{
+        ErrorKind::TooLarge, Part::Trees, "too many distinct video symbols to code", 0, -1, -1};
 
   std::array<uint64_t, 256> loCounts{}, hiCounts{};
   for (const auto& node : code_.preorder) {
@@ -82,6 +86,7 @@ void BigTree::finish() {
   }
   lo_ = buildSmallTree(loCounts);
   hi_ = buildSmallTree(hiCounts);
+  return {};
 }
 
 void BigTree::writeTree(BitWriter& out) const {

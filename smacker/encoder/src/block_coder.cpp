@@ -1,7 +1,6 @@
 #include "smk/enc/block_coder.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace smk::enc {
 
@@ -14,10 +13,7 @@ int runLength(int index) { return int(kRunLengths[size_t(index)]); }
 }  // namespace
 
 BlockCoder::BlockCoder(const BlockCoderSettings& settings)
-    : s_(settings), picture_(size_t(settings.width) * settings.height, 0) {
-  if (s_.width < kBlockSize || s_.height < kBlockSize)
-    throw std::invalid_argument("picture smaller than one 4x4 block");
-}
+    : s_(settings), picture_(size_t(settings.width) * settings.height, 0) {}
 
 uint32_t BlockCoder::error(const std::array<uint8_t, 16>& a,
                            const std::array<uint8_t, 16>& b) const {
@@ -179,8 +175,6 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur,
 
 FrameSymbols BlockCoder::codeFrame(std::span<const uint8_t> target, const Palette6& palette,
                                    bool allowSkip) {
-  if (target.size() != picture_.size())
-    throw std::invalid_argument("frame size does not match the movie");
   if (s_.maxBlockError > 0) {
     dist_.resize(65536);
     for (int a = 0; a < 256; ++a)

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 #include "smk/enc/big_tree.h"
 #include "smk/enc/bit_writer.h"
@@ -25,10 +24,19 @@ void set_le32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
 
 double frameSeconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
 
+Error settingsError(const char* message) {
+  return Error{ErrorKind::Invalid, Part::Settings, message, 0, -1, -1};
+}
+
+Error movieError(ErrorKind kind, Part part, const char* message, int64_t frame = -1,
+                 int track = -1) {
+  return Error{kind, part, message, 0, frame, track};
+}
+
 }  // namespace
 
-int32_t frameRateCode(double fps) {
-  if (!(fps > 0.0005 && fps <= 100000)) throw std::invalid_argument("frame rate out of range");
+Result<int32_t> frameRateCode(double fps) {
+  if (!(fps > 0.0005 && fps <= 100000)) return settingsError("frame rate out of range");
   double ms = 1000.0 / fps;
   if (std::abs(ms - std::round(ms)) < 1e-9) return int32_t(std::round(ms));
   return -int32_t(std::lround(100000.0 / fps));
@@ -41,16 +49,21 @@ uint32_t blockErrorForQuality(int quality) {
   return uint32_t(16 * rms * rms);
 }
 
+Result<MovieEncoder> MovieEncoder::create(const MovieSettings& settings) {
+  if (settings.width < kBlockSize || settings.height < kBlockSize)
+    return settingsError("picture smaller than one 4x4 block");
+  if (settings.width > limits::kMaxWrittenSide || settings.height > limits::kMaxWrittenSide)
+    return settingsError("picture larger than 32768 pixels");
+  if (settings.frameRate == 0 || settings.frameRate > limits::kMaxFrameRateMs ||
+      settings.frameRate < -limits::kMaxFrameRateMs)
+    return settingsError("invalid frame rate code");
+  return MovieEncoder(settings);
+}
+
 MovieEncoder::MovieEncoder(const MovieSettings& settings)
     : s_(settings),
       coder_({settings.width, settings.height, settings.smk4,
-              blockErrorForQuality(settings.quality)}) {
-  if (s_.width > limits::kMaxWrittenSide || s_.height > limits::kMaxWrittenSide)
-    throw std::invalid_argument("picture larger than 32768 pixels");
-  if (s_.frameRate == 0 || s_.frameRate > limits::kMaxFrameRateMs ||
-      s_.frameRate < -limits::kMaxFrameRateMs)
-    throw std::invalid_argument("invalid frame rate code");
-}
+              blockErrorForQuality(settings.quality)}) {}
 
 void MovieEncoder::codePicture(std::span<const uint8_t> indices, const Palette6& palette) {
   Frame f;
@@ -65,31 +78,42 @@ void MovieEncoder::codePicture(std::span<const uint8_t> indices, const Palette6&
   frames_.push_back(std::move(f));
 }
 
-void MovieEncoder::addFrame(std::span<const uint8_t> indices, const Palette6& palette) {
-  if (finished_) throw std::logic_error("movie already finished");
+Status MovieEncoder::addFrame(std::span<const uint8_t> indices, const Palette6& palette) {
+  const int64_t index = int64_t(frames_.size());
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
   // One stored frame stays free for a ring frame.
-  if (frames_.size() >= limits::kMaxStoredFrames - 1) throw std::length_error("too many frames");
+  if (frames_.size() >= limits::kMaxStoredFrames - 1)
+    return movieError(ErrorKind::TooLarge, Part::FrameTables, "too many frames", index);
+  if (indices.size() != size_t(s_.width) * s_.height)
+    return movieError(ErrorKind::Invalid, Part::Video, "picture size does not match the movie",
+                      index);
   for (const Color6& c : palette)
-    if (c.r > 63 || c.g > 63 || c.b > 63) throw std::invalid_argument("palette component above 63");
+    if (c.r > kPaletteComponentMask || c.g > kPaletteComponentMask || c.b > kPaletteComponentMask)
+      return movieError(ErrorKind::Invalid, Part::Palette, "palette component above 63", index);
   if (frames_.empty()) {
     firstPicture_.assign(indices.begin(), indices.end());
     firstPalette_ = palette;
   }
   codePicture(indices, palette);
   ++stats_.frames;
+  return {};
 }
 
-void MovieEncoder::addAudio(const AudioFormat& format, std::vector<uint8_t> pcm) {
-  if (finished_) throw std::logic_error("movie already finished");
-  if (tracks_.size() >= size_t(limits::kAudioTracks))
-    throw std::length_error("at most 7 audio tracks");
-  if (format.rate == 0 || format.rate > smk::format::kAudioRateMask)
-    throw std::invalid_argument("audio rate out of range");
-  if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
-    throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-  pcm.resize(pcm.size() - pcm.size() % format.frameBytes());
-  if (pcm.empty()) throw std::invalid_argument("sound track without samples");
-  tracks_.push_back({format, std::move(pcm)});
+Status MovieEncoder::addAudio(const AudioFormat& audioFormat, std::vector<uint8_t> pcm) {
+  const int track = int(tracks_.size());
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
+  if (track >= limits::kAudioTracks)
+    return movieError(ErrorKind::TooLarge, Part::Audio, "at most 7 audio tracks", -1, track);
+  if (Status s = checkAudioFormat(audioFormat); !s) {
+    Error e = s.error();
+    e.track = track;
+    return e;
+  }
+  pcm.resize(pcm.size() - pcm.size() % audioFormat.frameBytes());
+  if (pcm.empty())
+    return movieError(ErrorKind::Invalid, Part::Audio, "sound track without samples", -1, track);
+  tracks_.push_back({audioFormat, std::move(pcm)});
+  return {};
 }
 
 // Calls visit(tree, value) for every tree symbol of a frame in stream order, and
@@ -121,9 +145,10 @@ void MovieEncoder::walk(const FrameSymbols& f, Visit&& visit) const {
   }
 }
 
-std::vector<uint8_t> MovieEncoder::finish() {
-  if (finished_) throw std::logic_error("movie already finished");
-  if (frames_.empty()) throw std::logic_error("a movie needs at least one frame");
+Result<std::vector<uint8_t>> MovieEncoder::finish() {
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
+  if (frames_.empty())
+    return movieError(ErrorKind::Invalid, Part::Movie, "a movie needs at least one frame");
   finished_ = true;
   const size_t regular = frames_.size();
   if (s_.ringFrame) {
@@ -151,8 +176,8 @@ std::vector<uint8_t> MovieEncoder::finish() {
     }
     for (auto& t : trees) t.buildCode();
   }
-  for (auto& t : trees) t.finish();
-  if (trees[kTypeTree].empty()) throw std::logic_error("movie without blocks");
+  for (auto& t : trees)
+    if (Status s = t.finish(); !s) return s.error();
 
   BitWriter treeBits;
   for (const auto& t : trees) t.writeTree(treeBits);
@@ -178,7 +203,9 @@ std::vector<uint8_t> MovieEncoder::finish() {
         continue;
       }
       std::span<const uint8_t> pcm(tr.pcm.data() + sent * fb, (due - sent) * fb);
-      audio[i].push_back(audioChunkPayload(tr.format, pcm));
+      auto payload = audioChunkPayload(tr.format, pcm);
+      if (!payload) return payload.error();
+      audio[i].push_back(std::move(*payload));
       audioSize[k] = std::max<uint32_t>(audioSize[k], uint32_t(pcm.size()));
       sent = due;
     }
@@ -234,7 +261,8 @@ std::vector<uint8_t> MovieEncoder::finish() {
     if (bytes.empty()) bytes.push_back(0);  // the video data is never empty
     c.insert(c.end(), bytes.begin(), bytes.end());
     while (c.size() % kChunkAlignment) c.push_back(0);
-    if (c.size() > chunkLength(UINT32_MAX)) throw std::length_error("frame too large");
+    if (c.size() > chunkLength(UINT32_MAX))
+      return movieError(ErrorKind::TooLarge, Part::Video, "frame larger than 4 GiB", int64_t(i));
   }
   for (const auto& c : chunks) put_le32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());

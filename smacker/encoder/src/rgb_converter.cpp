@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include "smk/enc/color_quantizer.h"
 
@@ -28,17 +27,21 @@ uint32_t distance(Color6 a, Color6 b) {
 
 }  // namespace
 
+Result<RgbConverter> RgbConverter::create(const RgbConverterSettings& settings) {
+  if (settings.entryCount == 0 || settings.firstEntry + settings.entryCount > 256)
+    return Error{ErrorKind::Invalid, Part::Settings, "palette range outside 0..255", 0, -1, -1};
+  if (settings.width == 0 || settings.height == 0)
+    return Error{ErrorKind::Invalid, Part::Settings, "empty picture", 0, -1, -1};
+  return RgbConverter(settings);
+}
+
 RgbConverter::RgbConverter(const RgbConverterSettings& settings)
     : s_(settings),
       used_(256, false),
       slotOfKey_(kKeys, -1),
       nearest_(kKeys, -1),
       stamp_(kKeys, 0),
-      count_(kKeys, 0) {
-  if (s_.entryCount == 0 || s_.firstEntry + s_.entryCount > 256)
-    throw std::invalid_argument("bad palette range");
-  if (s_.width == 0 || s_.height == 0) throw std::invalid_argument("empty picture");
-}
+      count_(kKeys, 0) {}
 
 void RgbConverter::setEntry(unsigned slot, Color6 c) {
   if (used_[slot] && slotOfKey_[colorKey(palette_[slot])] == int16_t(slot))
@@ -89,7 +92,8 @@ void RgbConverter::mapExact(const std::vector<uint32_t>& keys) {
           slot = i;
           break;
         }
-    if (slot == 256) throw std::logic_error("no free palette entry");
+    // Exact mapping is only chosen when the picture's colours fit the entries.
+    if (slot == 256) break;
     keep[slot] = true;
     setEntry(slot, keyColor(k));
     changed = true;
@@ -121,9 +125,10 @@ void RgbConverter::quantizeNew(const std::vector<uint32_t>& keys,
   std::fill(nearest_.begin(), nearest_.end(), -1);
 }
 
-void RgbConverter::convert(std::span<const uint8_t> rgb) {
+Status RgbConverter::convert(std::span<const uint8_t> rgb) {
   const size_t pixels = size_t(s_.width) * s_.height;
-  if (rgb.size() != pixels * 3) throw std::invalid_argument("picture size does not match");
+  if (rgb.size() != pixels * 3)
+    return Error{ErrorKind::Invalid, Part::Video, "picture size does not match", 0, -1, -1};
   ++frame_;
   const auto& t = to6();
   pixelKeys_.resize(pixels);
@@ -158,6 +163,7 @@ void RgbConverter::convert(std::span<const uint8_t> rgb) {
     int16_t slot = slotOfKey_[pixelKeys_[p]];
     indices_[p] = slot >= 0 ? uint8_t(slot) : nearest(pixelKeys_[p]);
   }
+  return {};
 }
 
 }  // namespace smk::enc

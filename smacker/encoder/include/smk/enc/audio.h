@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "smk/error.h"
+
 namespace smk::enc {
 
 struct AudioFormat {
@@ -14,11 +16,15 @@ struct AudioFormat {
   unsigned frameBytes() const { return channels * bits / 8; }
 };
 
+// Whether the format can hold a track in this format (rate, channels, sample width).
+Status checkAudioFormat(const AudioFormat& format);
+
 // The header's AudioRate value of a track in this format.
 uint32_t audioRateField(const AudioFormat& format);
 
 // One audio chunk's payload (without the 4-byte length) for the given PCM bytes, which hold
 // whole sample frames (interleaved left, right).
-std::vector<uint8_t> audioChunkPayload(const AudioFormat& format, std::span<const uint8_t> pcm);
+Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& format,
+                                               std::span<const uint8_t> pcm);
 
 }  // namespace smk::enc

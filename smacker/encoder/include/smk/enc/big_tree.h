@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "smk/enc/huffman.h"
+#include "smk/error.h"
 
 namespace smk::enc {
 
@@ -28,7 +29,9 @@ class BigTree {
   // it, under the code of the previous round (the first round prefers cache slots).
   void startRound() { std::fill(counts_.begin(), counts_.end(), 0); }
   void buildCode();
-  void finish();  // picks the escape values and the byte trees
+  // Picks the escape values and the byte trees; fails when the symbols leave no three 16-bit
+  // values free for the escapes.
+  Status finish();
 
   void writeTree(BitWriter& out) const;  // present bit and, if present, the tree
   uint32_t sizeField() const;            // the header's allocation hint

@@ -29,9 +29,10 @@ struct FrameSymbols {
 
 class BlockCoder {
  public:
+  // The picture holds at least one 4x4 block (MovieEncoder checks the settings).
   explicit BlockCoder(const BlockCoderSettings& settings);
 
-  // Codes `target` (width*height palette indices) against the picture the decoder holds,
+  // Codes `target` (exactly width*height palette indices) against the picture the decoder holds,
   // which is updated to what the decoder will show. `allowSkip` false forces every block
   // to be written (first frame).
   FrameSymbols codeFrame(std::span<const uint8_t> target, const Palette6& palette, bool allowSkip);

@@ -7,6 +7,7 @@
 #include "smk/enc/audio.h"
 #include "smk/enc/block_coder.h"
 #include "smk/enc/palette.h"
+#include "smk/error.h"
 
 namespace smk::enc {
 
@@ -22,30 +23,32 @@ struct MovieSettings {
 };
 
 // The header's frame-rate code for a rate in frames per second (whole milliseconds when exact).
-int32_t frameRateCode(double fps);
+Result<int32_t> frameRateCode(double fps);
 // The largest squared RGB error per 4x4 block that a quality (0..100) allows.
 uint32_t blockErrorForQuality(int quality);
 
 struct MovieStats {
   size_t frames = 0, paletteChunks = 0;
-  size_t blocksByKind[4] = {};  // indexed by BlockKind
+  size_t blocksByKind[4] = {};  // indexed by format::BlockKind
 };
 
 class MovieEncoder {
  public:
-  explicit MovieEncoder(const MovieSettings& settings);
+  // Fails on settings the format cannot hold (size, frame-rate code).
+  static Result<MovieEncoder> create(const MovieSettings& settings);
 
   // One picture of width*height palette indices shown with `palette`.
-  void addFrame(std::span<const uint8_t> indices, const Palette6& palette);
-  // A sound track (up to 7), the whole stream as PCM bytes of `format`. It starts with the
+  Status addFrame(std::span<const uint8_t> indices, const Palette6& palette);
+  // A sound track (up to 7), the whole stream as PCM bytes of `audioFormat`. It starts with the
   // first frame; a stream longer than the movie is delivered in full with the last frame.
-  void addAudio(const AudioFormat& format, std::vector<uint8_t> pcm);
+  Status addAudio(const AudioFormat& audioFormat, std::vector<uint8_t> pcm);
 
   // The finished file; the encoder takes nothing more afterwards.
-  std::vector<uint8_t> finish();
+  Result<std::vector<uint8_t>> finish();
   const MovieStats& stats() const { return stats_; }
 
  private:
+  explicit MovieEncoder(const MovieSettings& settings);
   struct Frame {
     std::vector<uint8_t> paletteChunk;  // empty when the palette stays
     FrameSymbols symbols;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "smk/enc/palette.h"
+#include "smk/error.h"
 
 namespace smk::enc {
 
@@ -22,15 +23,17 @@ struct RgbConverterSettings {
 
 class RgbConverter {
  public:
-  explicit RgbConverter(const RgbConverterSettings& settings);
+  // Fails on an empty picture or a palette range outside 0..255.
+  static Result<RgbConverter> create(const RgbConverterSettings& settings);
 
   // Converts one picture (width*height*3 bytes); the result stays valid until the next call.
-  void convert(std::span<const uint8_t> rgb);
+  Status convert(std::span<const uint8_t> rgb);
   const std::vector<uint8_t>& indices() const { return indices_; }
   const Palette6& palette() const { return palette_; }
   bool exact() const { return exact_; }  // the last picture's colours are all in the palette
 
  private:
+  explicit RgbConverter(const RgbConverterSettings& settings);
   void mapExact(const std::vector<uint32_t>& keys);
   void quantizeNew(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
   double fitError(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
