@@ -1,8 +1,6 @@
 // The application object: start-up, the settings store and the install paths.
 #pragma once
 
-#include <cstdint>
-
 #include "framework/framework.h"
 
 class CChannelApp : public CWinApp {
@@ -15,7 +13,7 @@ class CChannelApp : public CWinApp {
   // Reads PATHS/HOME into m_strHomeDir, which then ends in a backslash.
   void LoadHomeDir();
   // The path of a PATHS entry, ending in a backslash, with a leading ".\" standing for the
-  // home directory.
+  // home directory. The disc drive prefix of the selector and the player is taken from it.
   CString ResolveProfilePath(LPCTSTR section, LPCTSTR entry);
 
   CString m_strHomeFallback;  // nothing assigns it: a missing HOME gives an empty home
@@ -25,10 +23,3 @@ class CChannelApp : public CWinApp {
 };
 
 extern CChannelApp theApp;
-
-// 1 once the movie window class is registered; the selector is shown only then.
-extern int32_t g_movieClassRegistered;
-
-// The drive of the disc the extras were installed from: the first two characters of the
-// resolved PATHS/GOODIES path (the whole path when shorter). Computed anew at every use.
-CString DiscDrivePrefix();

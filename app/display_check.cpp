@@ -1,6 +1,7 @@
 #include "display_check.h"
 
 #include "channel_app.h"
+#include "res/resource_ids.h"
 
 void CheckDisplay() {
   HDC screen = GetDC(nullptr);
@@ -8,12 +9,12 @@ void CheckDisplay() {
   int bitsPerPixel = GetDeviceCaps(screen, BITSPIXEL);
   int planes = GetDeviceCaps(screen, PLANES);
   CString caption;
-  caption.LoadString(828);
+  caption.LoadString(IDS_VIDEO_WARNING);
 
   if (bitsPerPixel == 8 && planes == 1) {
     if (!palette) {
       CString text;
-      text.LoadString(830);
+      text.LoadString(IDS_NO_PALETTES);
       MessageBoxA(nullptr, text, caption, MB_ICONINFORMATION);
     }
   } else {
@@ -22,7 +23,7 @@ void CheckDisplay() {
       // Stored first, so the warning stays away even if the program ends while it is shown.
       theApp.WriteProfileInt("Windows", "Last Color Depth", bitsPerPixel);
       CString text;
-      text.LoadString(829);
+      text.LoadString(IDS_NOT_256_COLORS);
       MessageBoxA(nullptr, text, caption, MB_OK);
     }
   }

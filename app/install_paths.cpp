@@ -1,4 +1,6 @@
 // The home directory and the paths of the game's installation.
+#include "install/install_paths.h"
+
 #include "channel_app.h"
 
 void CChannelApp::LoadHomeDir() {
@@ -10,11 +12,5 @@ void CChannelApp::LoadHomeDir() {
 }
 
 CString CChannelApp::ResolveProfilePath(LPCTSTR section, LPCTSTR entry) {
-  CString path = GetProfileString(section, entry);
-  // The backslash comes first, so a lone "." also stands for the home directory.
-  if (path.IsEmpty() || path[path.GetLength() - 1] != '\\') path += '\\';
-  if (path.Left(2) == ".\\") path = m_strHomeDir + path.Mid(2);
-  return path;
+  return ResolveInstallPath(GetProfileString(section, entry), m_strHomeDir);
 }
-
-CString DiscDrivePrefix() { return theApp.ResolveProfilePath("PATHS", "GOODIES").Left(2); }

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the Smacker reader's fuzzer (built beforehand in BUILD_DIR, e.g. build/asan) for SECONDS
-# on a corpus of the sample movies (when ../shared/samples is beside the checkout), smkgen
-# movies (valid and damaged) and the kept regression inputs. Exits non-zero on a finding; the
-# crashing input is left in BUILD_DIR/fuzz-findings/ and belongs in tests/smacker/regressions/.
+# on a corpus of the sample movies (when ../shared/samples is beside the checkout), random
+# movies from tests/smacker/randsmk.py (valid and damaged) and the kept regression inputs.
+# Exits non-zero on a finding; the crashing input is left in BUILD_DIR/fuzz-findings/ and
+# belongs in tests/smacker/regressions/.
 set -eu
 
 if [ $# -ne 2 ]; then
@@ -25,19 +26,7 @@ samples=$root/../shared/samples/files
 if [ -d "$samples" ]; then
   cp "$samples"/* "$corpus"/
 fi
-smkgen=$root/../shared/tools/smkgen
-if [ -f "$smkgen/fuzzgen.py" ]; then
-  python3 - "$smkgen" "$corpus" <<'PY'
-import os, sys
-sys.path.insert(0, sys.argv[1])
-import fuzzgen
-for seed in range(1, 41):
-    for sig in (b"SMK2", b"SMK4"):
-        data = fuzzgen.gen(seed, sig, corrupt=seed % 4 == 0)
-        with open(os.path.join(sys.argv[2], "gen%d_%s.smk" % (seed, sig.decode())), "wb") as f:
-            f.write(data)
-PY
-fi
+python3 "$root"/tests/smacker/randsmk.py --corpus "$corpus" 1:40
 
 findings=$build/fuzz-findings
 mkdir -p "$findings"

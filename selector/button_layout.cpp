@@ -1,7 +1,10 @@
 #include "button_layout.h"
 
-const int32_t g_normalBitmapIds[kButtonCount] = {262, 264, 266, 268, 270};
-const int32_t g_pressedBitmapIds[kButtonCount] = {261, 263, 265, 267, 269};
+#include "res/resource_ids.h"
+
+const int32_t g_normalBitmapIds[kButtonCount] = {IDB_QUIT, IDB_KEY1, IDB_KEY2, IDB_KEY3, IDB_KEY4};
+const int32_t g_pressedBitmapIds[kButtonCount] = {
+    IDB_QUIT_PRESSED, IDB_KEY1_PRESSED, IDB_KEY2_PRESSED, IDB_KEY3_PRESSED, IDB_KEY4_PRESSED};
 const int32_t g_buttonCommands[kButtonCount] = {5, 1, 2, 3, 4};
 
 void LayOutButtons(int width, int height, RECT rects[kButtonCount]) {

@@ -4,9 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#include "res/resource_ids.h"
+
 namespace {
 
-constexpr UINT kTemplateId = 30722;
 constexpr size_t kColorTableOffset = 40;  // after the BITMAPINFOHEADER
 constexpr size_t kPixelsOffset = 1064;    // after the 256-entry colour table
 
@@ -26,7 +27,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
-CRemoteDlg::CRemoteDlg(CWnd* pParent) : CDialog(kTemplateId, pParent) {}
+CRemoteDlg::CRemoteDlg(CWnd* pParent) : CDialog(IDD_REMOTE, pParent) {}
 
 CRemoteDlg::~CRemoteDlg() = default;
 
@@ -34,8 +35,9 @@ BOOL CRemoteDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   auto module = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE));
 
-  // The panel palette: the colour table of bitmap 261, stored blue, green, red, reserved.
-  if (const BYTE* bitmap = LoadBitmapBytes(module, 261)) {
+  // The panel palette: the colour table of the pressed QUIT picture, stored blue, green, red,
+  // reserved.
+  if (const BYTE* bitmap = LoadBitmapBytes(module, IDB_QUIT_PRESSED)) {
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + 255 * sizeof(PALETTEENTRY), 0);
     auto* logical = reinterpret_cast<LOGPALETTE*>(storage.data());
     logical->palVersion = 0x300;
@@ -64,31 +66,29 @@ BOOL CRemoteDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CRemoteDlg::BlitButtonImage(CDC* dc, const BYTE* image, const CRect& rect) {
+void CRemoteDlg::BlitButtonImage(CDC& dc, const BYTE* image, const CRect& rect) {
   // The pictures are part of the program; one that is missing is simply not drawn.
   if (!image) return;
-  ::StretchDIBits(dc->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, rect.Width(),
+  ::StretchDIBits(dc.m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, rect.Width(),
                   rect.Height(), image + kPixelsOffset, reinterpret_cast<const BITMAPINFO*>(image),
                   DIB_RGB_COLORS, SRCCOPY);
 }
 
 void CRemoteDlg::DrawButtonImage(const BYTE* image, const CRect& rect) {
-  CDC* dc = GetDC();
-  dc->SelectPalette(&m_palette, FALSE);
-  dc->RealizePalette();
+  CClientDC dc(this);
+  dc.SelectPalette(&m_palette, FALSE);
+  dc.RealizePalette();
   BlitButtonImage(dc, image, rect);
-  ReleaseDC(dc);
 }
 
 void CRemoteDlg::OnPaint() {
   Default();
-  CDC* dc = GetDC();
-  dc->SelectPalette(&m_palette, FALSE);
-  dc->RealizePalette();
+  CClientDC dc(this);
+  dc.SelectPalette(&m_palette, FALSE);
+  dc.RealizePalette();
   CBrush black(RGB(0, 0, 0));
   CRect client;
   GetClientRect(client);
-  dc->FillRect(client, &black);
+  dc.FillRect(client, &black);
   for (int i = 0; i < kButtonCount; ++i) BlitButtonImage(dc, m_pNormalImage[i], m_rcButton[i]);
-  ReleaseDC(dc);
 }

@@ -29,7 +29,7 @@ class CRemoteDlg : public CDialog {
   void HitTest(CPoint point);
   // Copies a button picture unscaled into its rectangle, on a context in which the panel
   // palette is selected and realised.
-  static void BlitButtonImage(CDC* dc, const BYTE* image, const CRect& rect);
+  static void BlitButtonImage(CDC& dc, const BYTE* image, const CRect& rect);
   // The same on a context of its own.
   void DrawButtonImage(const BYTE* image, const CRect& rect);
   void PlayChannel(unsigned channel);

@@ -1,8 +1,9 @@
 // The panel's mouse handling and its commands: QUIT, and the disc check of a channel.
 #include <cstdio>
 
-#include "app/channel_app.h"
+#include "install/install_paths.h"
 #include "player/movie_on_disc.h"
+#include "player/movie_playback.h"
 #include "player/movie_window.h"
 #include "remote_dlg.h"
 
@@ -47,12 +48,13 @@ BOOL CRemoteDlg::OnCommand(WPARAM wParam, LPARAM) {
     PlayChannel(command);
     return TRUE;
   }
-  CDC* dc = GetDC();
-  CBrush black(RGB(0, 0, 0));
-  CRect client;
-  GetClientRect(client);
-  dc->FillRect(client, &black);
-  ReleaseDC(dc);
+  {
+    CClientDC dc(this);  // no palette selected: plain black
+    CBrush black(RGB(0, 0, 0));
+    CRect client;
+    GetClientRect(client);
+    dc.FillRect(client, &black);
+  }
   InvalidateRect(nullptr, TRUE);
   EndDialog(static_cast<int>(command));
   return TRUE;
@@ -72,6 +74,7 @@ void CRemoteDlg::PlayChannel(unsigned channel) {
     AfxMessageBox(prompt, MB_OK, 0);
     return;
   }
-  // Playing the two movies comes with the movie window; without one nothing is played.
   if (!CreateMovieWindow()) return;
+  if (!PlayMovie(first)) PlayMovie(second);
+  DestroyMovieWindow();
 }

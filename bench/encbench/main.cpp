@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "base/little_endian.h"
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
 #include "smk/format.h"
@@ -48,11 +49,6 @@ std::vector<uint8_t> audio_of(const std::string& f, bool is16) {
                       (is16 ? "-f s16le -c:a pcm_s16le -" : "-f u8 -c:a pcm_u8 -"));
 }
 
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
-}
-
 struct Result {
   size_t original = 0, ours = 0, frames = 0;
   double seconds = 0;
@@ -65,8 +61,9 @@ Result run_one(const fs::path& file, bool smk4) {
   Result r;
   r.original = orig.size();
   using namespace smk::format;
-  const unsigned w = le32(orig, kWidthOffset), h = le32(orig, kHeightOffset);
-  const uint32_t flags = le32(orig, kFlagsOffset), audio = le32(orig, audioRateOffset(0));
+  const unsigned w = base::readLe32(&orig[kWidthOffset]), h = base::readLe32(&orig[kHeightOffset]);
+  const uint32_t flags = base::readLe32(&orig[kFlagsOffset]),
+                 audio = base::readLe32(&orig[audioRateOffset(0)]);
   const uint32_t audio_rate = audio & kAudioRateMask, audio_flags = audio >> kAudioFlagsShift;
   const size_t frame_bytes = size_t(w) * h * 3;
   const std::vector<uint8_t> frames = video_of(file.string());
@@ -86,7 +83,7 @@ Result run_one(const fs::path& file, bool smk4) {
   smk::enc::MovieSettings s;
   s.width = w;
   s.height = h;
-  s.frameRate = int32_t(le32(orig, kFrameRateOffset));
+  s.frameRate = int32_t(base::readLe32(&orig[kFrameRateOffset]));
   s.smk4 = smk4;
   s.ringFrame = ring;
   s.yInterlaced = flags & kFlagYInterlaced;

@@ -1,5 +1,7 @@
 #include "framework/winapp.h"
 
+#include "res/resource_ids.h"
+
 namespace {
 CWinApp* g_app = nullptr;
 }
@@ -33,7 +35,7 @@ void CWinApp::InitApplication(HINSTANCE instance) {
 
   if (!m_pszAppName) {
     CString title;
-    title.LoadString(57344);
+    title.LoadString(AFX_IDS_APP_TITLE);
     appName_ = title.IsEmpty() ? exeName_ : std::string(static_cast<LPCTSTR>(title));
     m_pszAppName = appName_.c_str();
   }

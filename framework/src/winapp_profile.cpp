@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/little_endian.h"
 #include "framework/winapp.h"
 
 void CWinApp::SetRegistryKey(LPCTSTR company) {
@@ -67,8 +68,7 @@ UINT CWinApp::GetProfileInt(LPCTSTR section, LPCTSTR entry, int defaultValue) {
   // Anything but exactly four bytes (a longer value, or a shorter one that would leave the
   // number partly unset) reads as the default.
   if (result != ERROR_SUCCESS || size != sizeof bytes) return static_cast<UINT>(defaultValue);
-  return static_cast<UINT>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                           static_cast<UINT>(bytes[3]) << 24);
+  return base::readLe32(bytes);
 }
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR section, LPCTSTR entry, int value) {
@@ -79,9 +79,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR section, LPCTSTR entry, int value) {
   }
   HKEY key = OpenSectionKey(section);
   if (!key) return FALSE;
-  DWORD v = static_cast<DWORD>(value);
-  BYTE bytes[4] = {static_cast<BYTE>(v), static_cast<BYTE>(v >> 8), static_cast<BYTE>(v >> 16),
-                   static_cast<BYTE>(v >> 24)};
+  BYTE bytes[4];
+  base::writeLe32(bytes, static_cast<uint32_t>(value));
   LONG result = RegSetValueExA(key, entry, 0, REG_DWORD, bytes, sizeof bytes);
   RegCloseKey(key);
   return result == ERROR_SUCCESS;

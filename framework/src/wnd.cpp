@@ -4,6 +4,7 @@
 
 #include "framework/exceptions.h"
 #include "framework/message_box.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -25,11 +26,11 @@ void ReportFailure(HWND window, UINT message, LPARAM lParam, Failure failure) {
   if (message == WM_PAINT) {
     ValidateRect(window, nullptr);
   } else if (failure == Failure::kMemory) {
-    AfxMessageBox(61706, MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
+    AfxMessageBox(AFX_IDP_FAILED_MEMORY_ALLOC, MB_SYSTEMMODAL | MB_ICONEXCLAMATION);
   } else if (message == WM_COMMAND && lParam == 0) {
-    AfxMessageBox(61705, MB_ICONSTOP);
+    AfxMessageBox(AFX_IDP_COMMAND_FAILURE, MB_ICONSTOP);
   } else {
-    AfxMessageBox(61704, MB_ICONSTOP);
+    AfxMessageBox(AFX_IDP_INTERNAL_FAILURE, MB_ICONSTOP);
   }
 }
 
@@ -37,19 +38,6 @@ void ReportFailure(HWND window, UINT message, LPARAM lParam, Failure failure) {
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
-
-CDC* CWnd::GetDC() {
-  HDC dc = ::GetDC(m_hWnd);
-  if (!dc) AfxThrowResourceException();
-  return new CDC(dc);
-}
-
-int CWnd::ReleaseDC(CDC* dc) {
-  if (!dc) return 0;
-  int released = ::ReleaseDC(m_hWnd, dc->m_hDC);
-  delete dc;
-  return released;
-}
 
 void CWnd::GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
 

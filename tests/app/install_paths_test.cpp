@@ -1,4 +1,6 @@
 // The home directory and PATHS entries as the registry gives them.
+#include "install/install_paths.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -6,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "channel_app.h"
+#include "app/channel_app.h"
 
 namespace {
 

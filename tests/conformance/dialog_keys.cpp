@@ -1,9 +1,10 @@
-// A dialog without controls (the program's template 30722): Enter arrives as WM_COMMAND
+// A dialog without controls (its template in dialog_keys.rc): Enter arrives as WM_COMMAND
 // IDOK and Esc as IDCANCEL, both with lParam 0, and neither ends the dialog; a letter key
 // arrives as WM_KEYDOWN and then WM_CHAR. DialogBoxParam returns what EndDialog gave.
 #include <vector>
 
 #include "check.h"
+#include "dialog_keys_ids.h"
 
 using conformance::Check;
 
@@ -41,7 +42,7 @@ INT_PTR CALLBACK Proc(HWND dialog, UINT m, WPARAM wp, LPARAM lp) {
 
 int main() {
   INT_PTR result =
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(30722), nullptr, Proc, 0);
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_KEYS), nullptr, Proc, 0);
   Check(result == 42, "DialogBoxParam returns the EndDialog value");
   Check(g_commands == std::vector<WPARAM>({IDOK, IDCANCEL}), "Enter is IDOK, Esc is IDCANCEL");
   Check(g_commandsWithoutControl, "the commands come without a control (lParam 0)");

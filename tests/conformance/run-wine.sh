@@ -9,13 +9,16 @@ root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/conformance-wine}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
-programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize"
+programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize timer_wait popup_move"
 
-# The program's own resources: dialog_keys uses its dialog template 30722.
-(cd "$root/res" && i686-w64-mingw32-windres channels.rc -O coff -o "$out/channels_res.o")
+# dialog_keys has resources of its own: its dialog template.
+(cd "$here" && i686-w64-mingw32-windres dialog_keys.rc -O coff -o "$out/dialog_keys_res.o")
 for p in $programs; do
+  resources=""
+  if [ "$p" = dialog_keys ]; then resources="$out/dialog_keys_res.o"; fi
+  # shellcheck disable=SC2086
   i686-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror \
-    -I "$root/win32/include" -o "$out/$p.exe" "$here/$p.cpp" "$out/channels_res.o" \
+    -I "$root/win32/include" -o "$out/$p.exe" "$here/$p.cpp" $resources \
     -mconsole -static -static-libgcc -static-libstdc++ -lgdi32 -luser32 -ladvapi32
 done
 
@@ -56,7 +59,7 @@ run() {  # program [xdotool command to give it once it waits]
 
 run queue_order "key a"
 run capture "mousemove 150 50 click 1"
-for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize; do
+for p in paint_update activation dialog_keys message_box_loop registry_create palette_realize timer_wait popup_move; do
   run "$p"
 done
 

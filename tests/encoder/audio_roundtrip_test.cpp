@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "base/little_endian.h"
 #include "reference_decode.h"
 #include "smk/enc/movie_encoder.h"
 
@@ -27,8 +28,7 @@ std::vector<uint8_t> make_pcm(const AudioFormat& f, double seconds) {
         out.push_back(uint8_t(std::lround(128 + 127 * v)));
       } else {
         int16_t s = int16_t(std::lround(32767 * v));
-        out.push_back(uint8_t(s & 0xFF));
-        out.push_back(uint8_t(uint16_t(s) >> 8));
+        base::appendLe16(out, uint16_t(s));
       }
     }
   return out;

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <set>
 
+#include "base/little_endian.h"
 #include "reference_decode.h"
 #include "smk/format.h"
 
@@ -17,11 +18,6 @@ using namespace smk::enc::test;
 using namespace smk::format;
 
 namespace {
-
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
-}
 
 std::string slurp(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
@@ -59,16 +55,17 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     ASSERT_GE(b.size(), kHeaderSize);
 
     // 5 to 15 seconds each.
-    const int32_t rate = int32_t(le32(b, kFrameRateOffset));
-    const double seconds = le32(b, kFramesOffset) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
+    const int32_t rate = int32_t(base::readLe32(&b[kFrameRateOffset]));
+    const double seconds =
+        base::readLe32(&b[kFramesOffset]) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
     EXPECT_GE(seconds, 5.0);
     EXPECT_LE(seconds, 15.0);
     seen.insert(std::string(b.begin(), b.begin() + 4));
-    const uint32_t flags = le32(b, kFlagsOffset);
+    const uint32_t flags = base::readLe32(&b[kFlagsOffset]);
     if (flags & kFlagRingFrame) seen.insert("ring");
     if (flags & kFlagYInterlaced) seen.insert("y-interlaced");
     if (flags & kFlagYDoubled) seen.insert("y-doubled");
-    if (le32(b, kWidthOffset) * le32(b, kHeightOffset) > 640u * 480)
+    if (base::readLe32(&b[kWidthOffset]) * base::readLe32(&b[kHeightOffset]) > 640u * 480)
       seen.insert("larger than 640x480");
 
     auto video = ffmpeg_video(path.string());
@@ -77,7 +74,7 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     EXPECT_TRUE(smkdec_video(path.string()).rgb == video.rgb)
         << "smkdec and ffmpeg pictures differ";
 
-    const uint32_t audio = le32(b, audioRateOffset(0));
+    const uint32_t audio = base::readLe32(&b[audioRateOffset(0)]);
     ASSERT_NE(audio & kAudioRateMask, 0u) << "movie without sound";
     const uint32_t audioFlags = audio >> kAudioFlagsShift;
     const bool is16 = audioFlags & kAudio16Bit;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/little_endian.h"
 #include "reference_decode.h"
 #include "smk/enc/palette.h"
 #include "smk/format.h"
@@ -22,11 +23,6 @@ int sh(const std::string& cmd) { return WEXITSTATUS(std::system(("set -e; " + cm
 std::vector<uint8_t> slurp(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(f), {}};
-}
-
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
 }
 
 class SmkencCli : public testing::Test {
@@ -84,11 +80,11 @@ TEST_F(SmkencCli, RawFramesResizedAndStoredAtHalfHeight) {
   const auto b = slurp(at("raw.smk"));
   using namespace smk::format;
   ASSERT_GE(b.size(), kHeaderSize);
-  EXPECT_EQ(le32(b, kWidthOffset), 80u);
-  EXPECT_EQ(le32(b, kHeightOffset), 32u);
-  EXPECT_EQ(le32(b, kFramesOffset), 7u);
-  EXPECT_EQ(le32(b, kFlagsOffset), kFlagRingFrame | kFlagYDoubled);
-  EXPECT_EQ(int32_t(le32(b, kFrameRateOffset)), 100);
+  EXPECT_EQ(base::readLe32(&b[kWidthOffset]), 80u);
+  EXPECT_EQ(base::readLe32(&b[kHeightOffset]), 32u);
+  EXPECT_EQ(base::readLe32(&b[kFramesOffset]), 7u);
+  EXPECT_EQ(base::readLe32(&b[kFlagsOffset]), kFlagRingFrame | kFlagYDoubled);
+  EXPECT_EQ(int32_t(base::readLe32(&b[kFrameRateOffset])), 100);
   auto got = ffmpeg_video(at("raw.smk"));
   EXPECT_EQ(got.diagnostics, "");
   EXPECT_EQ(got.rgb.size(), 8u * 80 * 32 * 3);

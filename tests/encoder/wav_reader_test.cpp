@@ -4,15 +4,12 @@
 
 #include <string>
 
+#include "base/little_endian.h"
+
 using smkenc::parse_wav;
 
 namespace {
 
-void put(std::vector<uint8_t>& b, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) b.push_back(uint8_t(v >> (8 * i)));
-}
-void put16(std::vector<uint8_t>& b, unsigned v) { put(b, v, 2); }
-void put32(std::vector<uint8_t>& b, uint32_t v) { put(b, v, 4); }
 void tag(std::vector<uint8_t>& b, const char* t) {
   for (int i = 0; i < 4; ++i) b.push_back(uint8_t(t[i]));
 }
@@ -28,28 +25,28 @@ std::vector<uint8_t> wav(const Fmt& f, const std::vector<uint8_t>& data,
                          uint32_t data_size_field = ~0u) {
   std::vector<uint8_t> b;
   tag(b, "RIFF");
-  put32(b, 0);
+  base::appendLe32(b, 0);
   tag(b, "WAVE");
   tag(b, "LIST");
-  put32(b, 3);
-  put32(b, 0x00030201);  // 3 bytes and the pad byte
+  base::appendLe32(b, 3);
+  base::appendLe32(b, 0x00030201);  // 3 bytes and the pad byte
   tag(b, "fmt ");
-  put32(b, f.extensible ? 40 : 16);
-  put16(b, f.extensible ? 0xFFFE : f.tag);
-  put16(b, f.channels);
-  put32(b, f.rate);
-  put32(b, f.rate * f.channels * f.bits / 8);
-  put16(b, f.align >= 0 ? unsigned(f.align) : f.channels * f.bits / 8);
-  put16(b, f.bits);
+  base::appendLe32(b, f.extensible ? 40 : 16);
+  base::appendLe16(b, f.extensible ? 0xFFFE : f.tag);
+  base::appendLe16(b, f.channels);
+  base::appendLe32(b, f.rate);
+  base::appendLe32(b, f.rate * f.channels * f.bits / 8);
+  base::appendLe16(b, f.align >= 0 ? unsigned(f.align) : f.channels * f.bits / 8);
+  base::appendLe16(b, f.bits);
   if (f.extensible) {
-    put16(b, 22);
-    put16(b, f.bits);
-    put32(b, 0);
-    put16(b, f.tag);  // sub-format GUID starts with the format tag
+    base::appendLe16(b, 22);
+    base::appendLe16(b, f.bits);
+    base::appendLe32(b, 0);
+    base::appendLe16(b, f.tag);  // sub-format GUID starts with the format tag
     for (int i = 0; i < 14; ++i) b.push_back(0);
   }
   tag(b, "data");
-  put32(b, data_size_field == ~0u ? uint32_t(data.size()) : data_size_field);
+  base::appendLe32(b, data_size_field == ~0u ? uint32_t(data.size()) : data_size_field);
   for (uint8_t v : data) b.push_back(v);
   return b;
 }

@@ -1,7 +1,8 @@
 // The framework catches a failure in a message handler: the user sees one of its texts in a
-// message box (61706 for memory, 61705 for a command without a control, 61704 otherwise)
-// and the program carries on; a failed paint is dropped quietly. Runs headless: the boxes
-// go to the event log and the script answers them.
+// message box (AFX_IDP_FAILED_MEMORY_ALLOC for memory, AFX_IDP_COMMAND_FAILURE for a command
+// without a control, AFX_IDP_INTERNAL_FAILURE otherwise) and the program carries on; a failed
+// paint is dropped quietly. Runs headless: the boxes go to the event log and the script
+// answers them. A drawing context the handler held is given back.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "framework/framework.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -26,9 +28,10 @@ constexpr WPARAM kEnd = 900;  // the command that ends the test dialog
 class CFailingDlg : public CDialog {
  public:
   CFailingDlg(UINT message, WPARAM wParam, LPARAM lParam, Throw how)
-      : CDialog(30722), message_(message), wParam_(wParam), lParam_(lParam), how_(how) {}
+      : CDialog(IDD_REMOTE), message_(message), wParam_(wParam), lParam_(lParam), how_(how) {}
 
   int paints = 0;
+  HDC held = nullptr;  // the context the mouse handler had when it failed
 
  protected:
   BOOL OnInitDialog() override {
@@ -50,7 +53,12 @@ class CFailingDlg : public CDialog {
     Default();
     if (message_ == WM_PAINT) Fail();
   }
-  void OnLButtonDown(UINT, CPoint) { Fail(); }
+  // Fails while holding a drawing context, as when a brush cannot be had after GetDC.
+  void OnLButtonDown(UINT, CPoint) {
+    CClientDC dc(this);
+    held = dc.m_hDC;
+    Fail();
+  }
 
   DECLARE_MESSAGE_MAP()
 
@@ -129,6 +137,14 @@ TEST(HandlerFailure, FailedPaintIsDroppedQuietly) {
   EXPECT_EQ(dialog.DoModal(), 0);
   EXPECT_EQ(MessageBoxesLogged().size(), before);
   EXPECT_EQ(dialog.paints, 1) << "the failed paint is not asked for again";
+}
+
+TEST(HandlerFailure, DrawingContextIsGivenBackWhenTheHandlerFails) {
+  CFailingDlg dialog(WM_LBUTTONDOWN, 0, 0, Throw::kResource);
+  EXPECT_EQ(dialog.DoModal(), 0);
+  ASSERT_NE(dialog.held, nullptr);
+  // Giving it back again fails: it is no longer out.
+  EXPECT_EQ(::ReleaseDC(nullptr, dialog.held), 0);
 }
 
 TEST(HandlerFailure, HandlersThatSucceedShowNothing) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "res/resource_ids.h"
 #include "resource_bytes.h"
 
 namespace {
@@ -21,11 +22,9 @@ struct Piece {
   int left, top, width;
 };
 constexpr Piece kPieces[5] = {
-    {262, 261, 0, 140, 140},  // QUIT
-    {264, 263, 0, 0, 70},     // 1
-    {266, 265, 70, 0, 70},    // 2
-    {268, 267, 0, 70, 70},    // 3
-    {270, 269, 70, 70, 70},   // 4
+    {IDB_QUIT, IDB_QUIT_PRESSED, 0, 140, 140}, {IDB_KEY1, IDB_KEY1_PRESSED, 0, 0, 70},
+    {IDB_KEY2, IDB_KEY2_PRESSED, 70, 0, 70},   {IDB_KEY3, IDB_KEY3_PRESSED, 0, 70, 70},
+    {IDB_KEY4, IDB_KEY4_PRESSED, 70, 70, 70},
 };
 
 std::size_t stride(int width) { return (static_cast<std::size_t>(width) + 3) & ~std::size_t{3}; }
@@ -72,12 +71,21 @@ class Remote {
   Rgb colours_[210][140] = {};
 };
 
+// Both pictures of every button, by number.
+std::vector<std::pair<uint16_t, int>> allBitmaps() {
+  std::vector<std::pair<uint16_t, int>> all;
+  for (const Piece& piece : kPieces) {
+    all.push_back({piece.normal, piece.width});
+    all.push_back({piece.pressed, piece.width});
+  }
+  return all;
+}
+
 TEST(ButtonBitmaps, EachHasTheFixedLayout) {
-  for (uint16_t id = 261; id <= 270; ++id) {
+  for (const auto& [id, width] : allBitmaps()) {
     SCOPED_TRACE("bitmap " + std::to_string(id));
     const std::vector<uint8_t> b = loadResource(2, id);
-    const int width = id <= 262 ? 140 : 70;
-    const uint32_t imageSize = id <= 262 ? 9800 : 5040;
+    const uint32_t imageSize = width == 140 ? 9800 : 5040;
     ASSERT_EQ(b.size(), kPixels + imageSize);
     EXPECT_EQ(field(b, 0, 4), 40u);
     EXPECT_EQ(field(b, 4, 4), static_cast<uint32_t>(width));
@@ -99,9 +107,9 @@ TEST(ButtonBitmaps, EachHasTheFixedLayout) {
 }
 
 TEST(ButtonBitmaps, ShareOneColourTableWithTheStaticColoursAtBothEnds) {
-  const std::vector<uint8_t> first = loadResource(2, 261);
+  const std::vector<uint8_t> first = loadResource(2, IDB_QUIT_PRESSED);
   ASSERT_GE(first.size(), kPixels);
-  for (uint16_t id = 262; id <= 270; ++id) {
+  for (const auto& [id, width] : allBitmaps()) {
     const std::vector<uint8_t> b = loadResource(2, id);
     ASSERT_GE(b.size(), kPixels);
     EXPECT_TRUE(std::equal(first.begin() + 40, first.begin() + kPixels, b.begin() + 40))

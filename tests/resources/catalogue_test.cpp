@@ -6,8 +6,9 @@
 #include <string>
 #include <tuple>
 
-#include "embedded_resources.h"
+#include "res/resource_ids.h"
 #include "resource_bytes.h"
+#include "win32/module_resources.h"
 
 namespace {
 
@@ -22,23 +23,31 @@ std::u16string textAt(const std::vector<uint8_t>& data, std::size_t& at) {
 }
 
 TEST(ResourceCatalogue, HoldsExactlyTheListedResourcesAllInEnglish) {
-  std::set<std::tuple<int, int>> expected = {{5, 30722}, {3, 1}, {3, 2}, {14, 2}, {16, 1}};
-  for (int id = 261; id <= 270; ++id) expected.insert({2, id});
-  // String blocks of sixteen: 238; 828-830; 57344; 61704-61706.
-  for (int block : {15, 52, 3585, 3857}) expected.insert({6, block});
+  // The icon's two pictures are icon images 1 and 2.
+  std::set<std::tuple<int, int>> expected = {
+      {5, IDD_REMOTE}, {3, 1}, {3, 2}, {14, IDI_CHANNELS}, {16, VS_VERSION_INFO}};
+  for (int id : {IDB_QUIT_PRESSED, IDB_QUIT, IDB_KEY1_PRESSED, IDB_KEY1, IDB_KEY2_PRESSED, IDB_KEY2,
+                 IDB_KEY3_PRESSED, IDB_KEY3, IDB_KEY4_PRESSED, IDB_KEY4})
+    expected.insert({2, id});
+  // String blocks hold sixteen texts each.
+  for (int id : {IDS_WINDOWS_TOO_OLD, IDS_VIDEO_WARNING, IDS_NOT_256_COLORS, IDS_NO_PALETTES,
+                 AFX_IDS_APP_TITLE, AFX_IDP_INTERNAL_FAILURE, AFX_IDP_COMMAND_FAILURE,
+                 AFX_IDP_FAILED_MEMORY_ALLOC})
+    expected.insert({6, id / 16 + 1});
 
   std::set<std::tuple<int, int>> actual;
-  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i) {
-    const win32::EmbeddedResource& r = g_embeddedResources[i];
+  const win32::ModuleResources& table = win32::g_moduleResources;
+  for (std::size_t i = 0; i < table.count; ++i) {
+    const win32::ModuleResource& r = table.entries[i];
     actual.insert({r.type, r.id});
     EXPECT_EQ(r.language, 0x0409) << "type " << r.type << " number " << r.id;
   }
   EXPECT_EQ(actual, expected);
-  EXPECT_EQ(g_embeddedResourceCount, expected.size());
+  EXPECT_EQ(table.count, expected.size());
 }
 
 TEST(ResourceCatalogue, PanelDialogTemplate) {
-  const std::vector<uint8_t> d = loadResource(5, 30722);
+  const std::vector<uint8_t> d = loadResource(5, IDD_REMOTE);
   ASSERT_FALSE(d.empty());
   EXPECT_EQ(field(d, 0, 4), 0x90000040u);  // WS_POPUP | WS_VISIBLE | DS_SETFONT
   EXPECT_EQ(field(d, 4, 4), 0u);           // extended style
@@ -57,7 +66,7 @@ TEST(ResourceCatalogue, PanelDialogTemplate) {
 }
 
 TEST(ResourceCatalogue, IconGroupHoldsTwoSixteenColourImagesWithAlmostEmptyMasks) {
-  const std::vector<uint8_t> group = loadResource(14, 2);
+  const std::vector<uint8_t> group = loadResource(14, IDI_CHANNELS);
   ASSERT_EQ(group.size(), 6u + 2 * 14);
   EXPECT_EQ(field(group, 2, 2), 1u);  // icons, not cursors
   EXPECT_EQ(field(group, 4, 2), 2u);
@@ -120,7 +129,7 @@ VersionNode parseVersionNode(const std::vector<uint8_t>& d, std::size_t at) {
 }
 
 TEST(ResourceCatalogue, VersionRecord) {
-  const std::vector<uint8_t> d = loadResource(16, 1);
+  const std::vector<uint8_t> d = loadResource(16, VS_VERSION_INFO);
   ASSERT_FALSE(d.empty());
   const VersionNode root = parseVersionNode(d, 0);
   EXPECT_EQ(field(d, 0, 2), d.size());

@@ -1,18 +1,25 @@
 // FindResource, LoadResource, LockResource and SizeofResource over the Linux table.
 #include <gtest/gtest.h>
 
-#include "embedded_resources.h"
+#include <string>
+
+#include "res/resource_ids.h"
+#include "win32/module_resources.h"
 #include "win32_api.h"
 
 namespace {
 
+// "#" and the number: how a resource script names a resource by number in a string.
+std::string numberString(int number) { return "#" + std::to_string(number); }
+
 TEST(ResourceLookup, FindsByNumberOrNumberString) {
-  HRSRC byNumber = FindResourceA(nullptr, MAKEINTRESOURCEA(261), RT_BITMAP);
+  HRSRC byNumber = FindResourceA(nullptr, MAKEINTRESOURCEA(IDB_QUIT_PRESSED), RT_BITMAP);
   ASSERT_NE(byNumber, nullptr);
-  EXPECT_EQ(FindResourceA(nullptr, "#261", RT_BITMAP), byNumber);
-  EXPECT_EQ(FindResourceA(nullptr, "#261", "#2"), byNumber);
+  EXPECT_EQ(FindResourceA(nullptr, numberString(IDB_QUIT_PRESSED).c_str(), RT_BITMAP), byNumber);
+  EXPECT_EQ(FindResourceA(nullptr, numberString(IDB_QUIT_PRESSED).c_str(), "#2"), byNumber);
   // One module: any handle names it.
-  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(0x400000), MAKEINTRESOURCEA(261), RT_BITMAP),
+  EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(0x400000), MAKEINTRESOURCEA(IDB_QUIT_PRESSED),
+                          RT_BITMAP),
             byNumber);
 }
 
@@ -20,28 +27,30 @@ TEST(ResourceLookup, MissingResourcesAreNotFound) {
   struct Case {
     LPCSTR name, type;
   };
+  const std::string wrapped = numberString(IDB_QUIT_PRESSED + 65536);  // must not wrap round
   const Case cases[] = {
-      {MAKEINTRESOURCEA(260), RT_BITMAP},                // no such number
-      {MAKEINTRESOURCEA(261), RT_ICON},                  // number of another type
-      {MAKEINTRESOURCEA(30722), MAKEINTRESOURCEA(240)},  // no dialog-initialisation data
+      {MAKEINTRESOURCEA(IDB_QUIT_PRESSED - 1), RT_BITMAP},    // no such number
+      {MAKEINTRESOURCEA(IDB_QUIT_PRESSED), RT_ICON},          // number of another type
+      {MAKEINTRESOURCEA(IDD_REMOTE), MAKEINTRESOURCEA(240)},  // no dialog-initialisation data
       {MAKEINTRESOURCEA(0), RT_BITMAP},
       {"REMOTE", RT_BITMAP},  // named resources: there are none
       {"#", RT_BITMAP},
       {"#26x", RT_BITMAP},
-      {"#65797", RT_BITMAP},  // 261 + 65536 must not wrap round
+      {wrapped.c_str(), RT_BITMAP},
   };
   for (const Case& c : cases) EXPECT_EQ(FindResourceA(nullptr, c.name, c.type), nullptr);
 }
 
 TEST(ResourceLookup, LoadedBytesAreTheTableEntryInPlace) {
-  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(30722), RT_DIALOG);
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_REMOTE), RT_DIALOG);
   ASSERT_NE(found, nullptr);
   HGLOBAL loaded = LoadResource(nullptr, found);
   EXPECT_EQ(LockResource(loaded), loaded);
   EXPECT_EQ(SizeofResource(nullptr, found), 54u);
   bool inTable = false;
-  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
-    inTable |= g_embeddedResources[i].data == loaded && g_embeddedResources[i].type == 5;
+  const win32::ModuleResources& table = win32::g_moduleResources;
+  for (std::size_t i = 0; i < table.count; ++i)
+    inTable |= table.entries[i].data == loaded && table.entries[i].type == 5;
   EXPECT_TRUE(inTable);
 }
 

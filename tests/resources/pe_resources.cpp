@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "base/little_endian.h"
+
 namespace channels_test {
 
 namespace {
@@ -10,12 +12,11 @@ class PeFile {
  public:
   explicit PeFile(const std::vector<uint8_t>& file) : file_(file) {}
 
+  // A little-endian field of 2 or 4 bytes.
   uint32_t get(std::size_t at, int bytes) const {
     if (at > file_.size() || static_cast<std::size_t>(bytes) > file_.size() - at)
       throw std::runtime_error("read past the end of the file");
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | file_[at + static_cast<std::size_t>(i)];
-    return v;
+    return bytes == 2 ? base::readLe16(&file_[at]) : base::readLe32(&file_[at]);
   }
 
   // The file offset of a relative virtual address, through the section table.

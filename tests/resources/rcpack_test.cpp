@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "base/little_endian.h"
 #include "script_packer.h"
 
 namespace {
@@ -12,12 +13,20 @@ using rcpack::Bytes;
 using rcpack::PackedScript;
 using rcpack::ScriptError;
 
-// Files the scripts below may name.
+Bytes text(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+// Files the scripts below may name or include.
 Bytes readFixture(const std::string& path) {
   static const std::map<std::string, Bytes> files = {
       {"tiny.bmp", {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}},
       {"not-an-icon.ico", {1, 2, 3, 4, 5, 6, 7}},
       {"short.ico", {0, 0, 1, 0, 1, 0, 16, 16, 16, 0, 1, 0, 4, 0, 0xFF, 0, 0, 0, 22, 0, 0, 0}},
+      {"ids.h", text("#pragma once\n// names\n#define IDB_TINY 5  // the picture\n"
+                     "# define IDS_HELLO 0x11U /* a text */\n#include \"sub/more.h\"\n")},
+      {"sub/more.h", text("#pragma once\n#include \"deeper.h\"\n")},
+      {"sub/deeper.h", text("#define IDS_BYE 18\n")},
+      {"bad.h", text("\n#define IDS_NOTHING\n")},
+      {"self.h", text("#include \"self.h\"\n")},
   };
   const auto found = files.find(path);
   if (found == files.end()) throw ScriptError(path + ": cannot open file");
@@ -40,18 +49,34 @@ TEST(Rcpack, StringsTakeEscapesQuotesAndCodePage1252) {
       "#pragma code_page(1252)\n"
       "LANGUAGE 9, 1\n"
       "STRINGTABLE\nBEGIN\n"
-      "  17, \"say \"\"hi\"\"\\t\\n\\xAE\\200\\x80\\\\\"\n"
+      "  17, \"say \"\"hi\"\"\\t\\n\\xAE\\200\\x80\\\\\x9D\\x81\"\n"
       "END\n");
   ASSERT_EQ(packed.resources.size(), 1u);
   const rcpack::Resource& block = packed.resources[0];
   EXPECT_EQ(block.type, 6);
   EXPECT_EQ(block.id, 2);  // numbers 16 to 31
   EXPECT_EQ(block.language, 0x0409);
-  Bytes expected = {0, 0, 14, 0};  // slot 16 empty, slot 17 holds 14 characters
-  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\"))
-    expected.insert(expected.end(), {uint8_t(c), uint8_t(c >> 8)});
+  // The bytes the code page leaves undefined become the C1 controls of the same value.
+  Bytes expected = {0, 0, 16, 0};  // slot 16 empty, slot 17 holds 16 characters
+  for (char16_t c : std::u16string(u"say \"hi\"\t\n\u00AE\u20AC\u20AC\\\u009D\u0081"))
+    base::appendLe16(expected, c);
   expected.resize(expected.size() + 14 * 2, 0);  // slots 18 to 31 empty
   EXPECT_EQ(block.data, expected);
+}
+
+// Names #defined as numbers, in the script or in files it includes (each found next to the
+// file that includes it, each read once when it says #pragma once), stand for their numbers.
+TEST(Rcpack, NamesDefinedInIncludedFilesStandForTheirNumbers) {
+  const PackedScript packed = pack(
+      "#include \"ids.h\"\n#include \"ids.h\"\n#define IDB_OTHER 6\n"
+      "IDB_TINY BITMAP \"tiny.bmp\"\nIDB_OTHER BITMAP \"tiny.bmp\"\n"
+      "STRINGTABLE\nBEGIN\n  IDS_HELLO \"hi\"\n  IDS_BYE, \"bye\"\nEND\n");
+  ASSERT_EQ(packed.resources.size(), 3u);
+  EXPECT_EQ(packed.resources[0].id, 5);
+  EXPECT_EQ(packed.resources[1].id, 6);
+  EXPECT_EQ(packed.resources[2].id, 2);  // the block of 17 and 18
+  EXPECT_EQ(packed.files, (std::vector<std::string>{"ids.h", "sub/more.h", "sub/deeper.h",
+                                                    "tiny.bmp", "tiny.bmp"}));
 }
 
 TEST(Rcpack, BitmapLosesItsFileHeaderAndIconsAreNumberedInOrder) {
@@ -95,7 +120,17 @@ TEST(Rcpack, RejectsWhatItDoesNotUnderstandWithTheLine) {
       {"#include <windows.h>\n", "test.rc:1: unsupported preprocessor line"},
       {"#pragma code_page(65001)\n", "test.rc:1: unsupported preprocessor line"},
       {"\n\n1 MENU\n", "test.rc:3: unsupported resource type"},
-      {"IDD_PANEL DIALOG 0, 0, 1, 1\n", "test.rc:1: expected a resource statement"},
+      {"IDD_PANEL DIALOG 0, 0, 1, 1\n",
+       "test.rc:1: expected a resource statement, found 'IDD_PANEL' (resource names must be "
+       "#defined as numbers)"},
+      {"#include \"missing.h\"\n", "test.rc:1: missing.h: cannot open file"},
+      {"#include \"bad.h\"\n", "bad.h:2: #define IDS_NOTHING must stand for a number"},
+      {"#include \"self.h\"\n", "self.h:1: #include nested too deeply"},
+      {"#define A B\n", "test.rc:1: #define A must stand for a number"},
+      {"#define A 1 2\n", "test.rc:1: #define A must stand for a number"},
+      {"#define F(x) 1\n", "test.rc:1: #define F: macros with parameters are not supported"},
+      {"#define A 1\n#define A 2\n", "test.rc:2: A is #defined twice with different values"},
+      {"#define A 99999999999\n", "test.rc:1: number does not fit in 32 bits"},
       {"70000 BITMAP \"tiny.bmp\"\n", "test.rc:1: the resource number must fit in 16 bits"},
       {"1 BITMAP \"tiny.bmp\"\n1 BITMAP \"tiny.bmp\"\n",
        "test.rc:2: resource 1 of this type is declared twice"},
@@ -107,8 +142,6 @@ TEST(Rcpack, RejectsWhatItDoesNotUnderstandWithTheLine) {
       {"STRINGTABLE BEGIN 1 \"open\nEND\n", "test.rc:1: string is not closed"},
       {"STRINGTABLE BEGIN 1 \"\\q\" END\n", "test.rc:1: unknown escape '\\q'"},
       {"STRINGTABLE BEGIN 1 \"\\xAEB\" END\n", "test.rc:1: \\x escape above 0xFF"},
-      {"STRINGTABLE BEGIN 1 \"\\x81\" END\n",
-       "test.rc:1: byte 129 is not a character of code page 1252"},
       {"STRINGTABLE BEGIN 1 L\"wide\" END\n", "test.rc:1: wide strings"},
       {"STRINGTABLE BEGIN 1 \"a\"\n", "test.rc:2: expected a number for the string number"},
       {"/* open\n\n", "test.rc:1: comment is not closed"},

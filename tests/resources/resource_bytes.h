@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/little_endian.h"
 #include "win32_api.h"
 
 namespace channels_test {
@@ -17,13 +18,11 @@ inline std::vector<uint8_t> loadResource(uint16_t type, uint16_t id) {
   return {data, data + SizeofResource(nullptr, found)};
 }
 
-// A little-endian field of `bytes` bytes at `at`; throws when it lies outside.
+// A little-endian field of 2 or 4 bytes at `at`; throws when it lies outside.
 inline uint32_t field(const std::vector<uint8_t>& data, std::size_t at, int bytes) {
   if (at + static_cast<std::size_t>(bytes) > data.size())
     throw std::out_of_range("field outside the resource");
-  uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | data[at + static_cast<std::size_t>(i)];
-  return v;
+  return bytes == 2 ? base::readLe16(&data[at]) : base::readLe32(&data[at]);
 }
 
 }  // namespace channels_test

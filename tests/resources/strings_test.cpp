@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "res/resource_ids.h"
 #include "win32_api.h"
 
 namespace {
@@ -14,28 +15,28 @@ struct CatalogueText {
 };
 
 const CatalogueText kTexts[] = {
-    {238,
+    {IDS_WINDOWS_TOO_OLD,
      "Corvale 2000 is unable to run with Windows versions previous to 4.0. You will need to "
      "upgrade "
      "your Windows to at least Version 4.0.",
      131},
-    {828, "Video Warning", 13},
-    {829,
+    {IDS_VIDEO_WARNING, "Video Warning", 13},
+    {IDS_NOT_256_COLORS,
      "You're not running in 256 colors.  Some animations in Corvale 2000\xAE won't display "
      "correctly.\nSee the Corvale 2000\xAE ReadMe file for more information on changing your "
      "display "
      "drivers.\n\nThis message will not appear a \n\n \n \ngain.",
      225},
-    {830,
+    {IDS_NO_PALETTES,
      "Your video driver doesn't support palettes.  Some animations in Corvale 2000 for Windows "
      "won't "
      "display correctly.  See the Corvale 2000 ReadMe file for more information on changing your "
      "display drivers.",
      202},
-    {57344, "Corvale 2000", 12},
-    {61704, "Internal application error.", 27},
-    {61705, "Command failed.", 15},
-    {61706, "Insufficient memory to perform operation.", 41},
+    {AFX_IDS_APP_TITLE, "Corvale 2000", 12},
+    {AFX_IDP_INTERNAL_FAILURE, "Internal application error.", 27},
+    {AFX_IDP_COMMAND_FAILURE, "Command failed.", 15},
+    {AFX_IDP_FAILED_MEMORY_ALLOC, "Insufficient memory to perform operation.", 41},
 };
 
 TEST(StringTable, EveryTextReadsBackExactlyWithItsLength) {
@@ -55,14 +56,14 @@ TEST(StringTable, CopiesWhatFitsAndAlwaysTerminates) {
     const char* text;
   };
   const Case cases[] = {
-      {828, 14, 13, "Video Warning"},  // exactly enough room
-      {828, 13, 12, "Video Warnin"},   // one short: cut, still terminated
-      {828, 2, 1, "V"},
-      {828, 1, 0, ""},
-      {829, 60, 59, "You're not running in 256 colors.  Some animations in Corva"},
-      {831, 255, 0, ""},    // empty slot of a block that exists
-      {9999, 255, 0, ""},   // no block at all
-      {70000, 255, 0, ""},  // beyond any resource number
+      {IDS_VIDEO_WARNING, 14, 13, "Video Warning"},  // exactly enough room
+      {IDS_VIDEO_WARNING, 13, 12, "Video Warnin"},   // one short: cut, still terminated
+      {IDS_VIDEO_WARNING, 2, 1, "V"},
+      {IDS_VIDEO_WARNING, 1, 0, ""},
+      {IDS_NOT_256_COLORS, 60, 59, "You're not running in 256 colors.  Some animations in Corva"},
+      {IDS_NO_PALETTES + 1, 255, 0, ""},        // empty slot of a block that exists
+      {IDS_NO_PALETTES + 16 * 20, 255, 0, ""},  // no block at all
+      {70000, 255, 0, ""},                      // beyond any resource number
   };
   for (const Case& c : cases) {
     char buffer[255] = "left over";
@@ -74,9 +75,9 @@ TEST(StringTable, CopiesWhatFitsAndAlwaysTerminates) {
 
 TEST(StringTable, NoBufferGetsNothing) {
   char buffer[4] = "abc";
-  EXPECT_EQ(LoadStringA(nullptr, 828, buffer, 0), 0);
+  EXPECT_EQ(LoadStringA(nullptr, IDS_VIDEO_WARNING, buffer, 0), 0);
   EXPECT_STREQ(buffer, "abc");
-  EXPECT_EQ(LoadStringA(nullptr, 828, nullptr, 255), 0);
+  EXPECT_EQ(LoadStringA(nullptr, IDS_VIDEO_WARNING, nullptr, 255), 0);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "base/little_endian.h"
+
 namespace scenario {
 
 Picture ReadPng(const std::string& path) {
@@ -28,31 +30,25 @@ Picture ReadPng(const std::string& path) {
 
 namespace {
 
-uint32_t Le32(const std::string& b, size_t at) {
-  return static_cast<uint8_t>(b[at]) | static_cast<uint8_t>(b[at + 1]) << 8 |
-         static_cast<uint8_t>(b[at + 2]) << 16 |
-         static_cast<uint32_t>(static_cast<uint8_t>(b[at + 3])) << 24;
-}
-
 // An 8-bit bottom-up BMP file of res/bitmaps as colours.
 Picture ReadBitmap(const std::string& name) {
   std::ifstream in(std::string(CHANNELS_SOURCE_DIR) + "/res/bitmaps/" + name, std::ios::binary);
-  std::string b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::vector<uint8_t> b((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
   Picture picture;
   if (b.size() < 14 + 40 + 1024) return picture;
   size_t dib = 14;
-  picture.width = static_cast<int>(Le32(b, dib + 4));
-  picture.height = static_cast<int>(Le32(b, dib + 8));
+  picture.width = static_cast<int>(base::readLe32(&b[dib + 4]));
+  picture.height = static_cast<int>(base::readLe32(&b[dib + 8]));
   size_t table = dib + 40;
-  size_t bits = Le32(b, 10);
+  size_t bits = base::readLe32(&b[10]);
   size_t stride = (static_cast<size_t>(picture.width) + 3) & ~size_t{3};
   for (int y = 0; y < picture.height; ++y) {
     size_t row = bits + static_cast<size_t>(picture.height - 1 - y) * stride;
     for (int x = 0; x < picture.width; ++x) {
-      size_t entry = table + 4 * static_cast<uint8_t>(b[row + static_cast<size_t>(x)]);
-      picture.pixels.push_back(static_cast<uint32_t>(static_cast<uint8_t>(b[entry + 2])) << 16 |
-                               static_cast<uint8_t>(b[entry + 1]) << 8 |
-                               static_cast<uint8_t>(b[entry]));
+      size_t entry = table + 4 * size_t{b[row + static_cast<size_t>(x)]};
+      picture.pixels.push_back(uint32_t{b[entry + 2]} << 16 | uint32_t{b[entry + 1]} << 8 |
+                               b[entry]);
     }
   }
   return picture;

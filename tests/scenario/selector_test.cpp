@@ -1,6 +1,8 @@
 // The selector panel end to end: its layout and pictures on screen, pressing and releasing
-// its buttons, the keyboard, QUIT and the disc prompt.
+// its buttons, the keyboard, QUIT, the disc prompt and the look-ups of the movie files.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -142,7 +144,7 @@ TEST(SelectorPanel, StartsFromTheTemplateAndEndsWithQuit) {
   EXPECT_EQ(r.exitCode, 0);
   std::vector<std::string> windows = Events(r, "window");
   ASSERT_EQ(windows.size(), 2u);
-  // Template 30722 starts at 189 x 135 pixels and then covers the screen.
+  // The panel template (IDD_REMOTE) starts at 189 x 135 pixels and then covers the screen.
   EXPECT_EQ(windows[0],
             R"({"ev":"window","op":"create","class":"#32770","title":"","rect":[0,0,189,135]})");
   EXPECT_EQ(windows[1],
@@ -162,23 +164,28 @@ TEST(SelectorPanel, PressShowsThePressedPictureAndReleaseAsksForTheDisc) {
 }
 
 TEST(SelectorPanel, ReleaseAwayFromThePressedButtonIssuesNoCommand) {
+  // A press that moves off the buttons leaves the held button looking pressed without holding
+  // it: a release that draws or invalidates anything would show it released again.
   struct Case {
     const char* name;
-    std::string down, up;
+    std::string presses;  // script lines
+    int pressedLook;      // the button that still looks pressed afterwards, or -1
   };
   const Case cases[] = {
-      {"press on 1, release on 2", Center(1), Center(2)},
-      {"press on 1, release outside", Center(1), "20 20"},
-      {"press outside, release on 1", "20 20", Center(1)},
-      {"press and release on the black between QUIT's edge and the screen's", "249 300", "249 300"},
+      {"press on 1, release on 2", "down " + Center(1) + "\nup " + Center(2) + "\n", -1},
+      {"press on 1, release outside", "down " + Center(1) + "\nup 20 20\n", -1},
+      {"press outside, release on 1", "down " + Center(1) + "\ndown 20 20\nup " + Center(1) + "\n",
+       1},
+      {"press and release on the black between QUIT's edge and the screen's",
+       "down " + Center(0) + "\ndown 249 300\nup 249 300\n", 0},
   };
   for (const Case& c : cases) {
     DiscRun run;
-    scenario::Result r = run.Go("down " + c.down + "\nup " + c.up + "\n" + run.Shot("after.png") +
-                                ClickQuit("640x480"));
+    scenario::Result r = run.Go(c.presses + run.Shot("after.png") + ClickQuit("640x480"));
     EXPECT_EQ(r.exitCode, 0) << c.name;
     EXPECT_TRUE(Events(r, "msgbox").empty()) << c.name;
-    EXPECT_EQ(run.Compare("after.png", scenario::Compose(640, 480, Panel(k640))), "") << c.name;
+    EXPECT_EQ(run.Compare("after.png", scenario::Compose(640, 480, Panel(k640, c.pressedLook))), "")
+        << c.name;
   }
 }
 
@@ -222,6 +229,47 @@ TEST(SelectorPanel, EnterIsChannelOneAndEscChannelTwo) {
   }
 }
 
+// How often the program opened the folder to look a name up in it: each look-up of a movie
+// file reads the disc's DATA folder once.
+class FolderOpens {
+ public:
+  explicit FolderOpens(const std::string& folder) : fd_(inotify_init1(IN_NONBLOCK)) {
+    // Closes are watched too: identical events in a row would be merged into one.
+    inotify_add_watch(fd_, folder.c_str(), IN_OPEN | IN_CLOSE_NOWRITE);
+  }
+  ~FolderOpens() { close(fd_); }
+  int Count() const {
+    int opens = 0;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t n; (n = read(fd_, buffer, sizeof buffer)) > 0;) {
+      for (char* p = buffer; p < buffer + n;) {
+        auto* event = reinterpret_cast<inotify_event*>(p);
+        if (event->mask & IN_OPEN) ++opens;
+        p += sizeof(inotify_event) + event->len;
+      }
+    }
+    return opens;
+  }
+
+ private:
+  int fd_;
+};
+
+TEST(SelectorPanel, SecondMovieIsLookedForOnlyWhenTheFirstIsThere) {
+  struct Case {
+    std::vector<std::string> movies;
+    int lookups;
+  };
+  for (const Case& c : {Case{{}, 1}, Case{{"ZOVA1A.SMK"}, 2}}) {
+    DiscRun run("E:\\\\X", c.movies);
+    FolderOpens opens(run.Path("disc/DATA"));
+    scenario::Result r = run.Go("click " + Center(1) + "\nmsgbox ok\n" + ClickQuit("640x480"));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(Events(r, "msgbox"), std::vector<std::string>{Prompt("E:")});
+    EXPECT_EQ(opens.Count(), c.lookups) << c.movies.size() << " movies on the disc";
+  }
+}
+
 TEST(SelectorPanel, PromptNamesTheDriveOfTheGoodiesPath) {
   struct Case {
     const char* goodies;  // as written in the registry file; null: no entry
@@ -255,6 +303,22 @@ TEST(SelectorPanel, PanelStaysUsableWhileThePromptIsOpen) {
   EXPECT_EQ(run.Compare("held.png", scenario::Compose(640, 480, Panel(k640))), "");
   EXPECT_EQ(Events(r, "msgbox"), (std::vector<std::string>{Prompt("E:"), Prompt("E:")}));
   EXPECT_EQ(run.Compare("after.png", scenario::Compose(640, 480, Panel(k640))), "");
+}
+
+TEST(SelectorPanel, OuterReleaseAfterANestedPromptDrawsNothing) {
+  // Inside the first prompt, a second press and release on the panel asks again and leaves no
+  // button held. Button 1 is then made to look pressed without being held: the release that
+  // opened the first prompt finds no button held once it is closed, and neither draws nor
+  // invalidates, so button 1 keeps its look.
+  DiscRun run;
+  const std::string aboveThePrompt = "355 145";  // on button 2, where the prompt leaves it visible
+  scenario::Result r = run.Go("click " + Center(1) + "\nclick " + aboveThePrompt +
+                              "\nmsgbox ok\ndown 260 140\ndown 20 20\n" + run.Shot("before.png") +
+                              "msgbox ok\n" + run.Shot("after.png") + ClickQuit("640x480"));
+  EXPECT_EQ(r.exitCode, 0) << r.stderrText;
+  EXPECT_EQ(Events(r, "msgbox"), (std::vector<std::string>{Prompt("E:"), Prompt("E:")}));
+  EXPECT_EQ(run.Compare("before.png", scenario::Compose(640, 480, Panel(k640, 1))), "");
+  EXPECT_EQ(run.Compare("after.png", scenario::Compose(640, 480, Panel(k640, 1))), "");
 }
 
 TEST(SelectorPanel, EnterAfterAClickOnThePanelIsAPlainKey) {

@@ -54,11 +54,13 @@ TEST(Startup, FirstRunAt16BitsWarnsOnceAndRemembersTheDepth) {
 }
 
 // Each step is one start of the program on the same registry: the screen, whether the colour
-// depth warning is expected, and the depth stored afterwards ("" = none).
+// depth warning is expected, the depth stored afterwards ("" = none), and whether the Windows
+// key exists afterwards (reading the stored depth creates it, as the registry does).
 struct DisplayStep {
   const char* screen;
   const char* box;  // "depth", "palette" or ""
   const char* stored;
+  bool windowsKey;
 };
 
 struct DisplayCase {
@@ -86,27 +88,33 @@ TEST_P(DisplayDecision, WarnsAndStoresAsDecided) {
     std::string stored = step.stored;
     EXPECT_EQ(StoredDepth(run), stored.empty() ? "" : "dword:" + stored)
         << "start " << start << " at " << step.screen;
+    EXPECT_EQ(run.ReadFile("registry.reg").find(kKeys + "\\Windows]") != std::string::npos,
+              step.windowsKey)
+        << "start " << start << " at " << step.screen;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, DisplayDecision,
-    testing::Values(
-        DisplayCase{"PaletteBased8Bits", {{"640x480x8p", "", ""}, {"640x480x8p", "", ""}}},
-        DisplayCase{"EightBitsWithoutPalette",
-                    {{"640x480x8", "palette", ""}, {"640x480x8", "palette", ""}}},
-        DisplayCase{"EightBitsInTwoPlanes", {{"640x480x8x2", "", ""}}},
-        DisplayCase{"OneBitInFourPlanes",
-                    {{"640x480x1x4", "depth", "00000001"}, {"640x480x1x4", "", "00000001"}}},
-        DisplayCase{"DepthChanges",
-                    {{"640x480x16", "depth", "00000010"},
-                     {"640x480x24", "depth", "00000018"},
-                     {"640x480x16", "depth", "00000010"},
-                     {"640x480x32", "depth", "00000020"}}},
-        DisplayCase{"PaletteStartLeavesTheStoredDepth",
-                    {{"640x480x16", "depth", "00000010"},
-                     {"640x480x8p", "", "00000010"},
-                     {"640x480x16", "", "00000010"}}}),
+    testing::Values(DisplayCase{"PaletteBased8Bits",
+                                {{"640x480x8p", "", "", false}, {"640x480x8p", "", "", false}}},
+                    DisplayCase{
+                        "EightBitsWithoutPalette",
+                        {{"640x480x8", "palette", "", false}, {"640x480x8", "palette", "", false}}},
+                    // Not one plane: the stored depth is read, and 8 bits never warn or store.
+                    DisplayCase{"EightBitsInTwoPlanes", {{"640x480x8x2", "", "", true}}},
+                    DisplayCase{"OneBitInFourPlanes",
+                                {{"640x480x1x4", "depth", "00000001", true},
+                                 {"640x480x1x4", "", "00000001", true}}},
+                    DisplayCase{"DepthChanges",
+                                {{"640x480x16", "depth", "00000010", true},
+                                 {"640x480x24", "depth", "00000018", true},
+                                 {"640x480x16", "depth", "00000010", true},
+                                 {"640x480x32", "depth", "00000020", true}}},
+                    DisplayCase{"PaletteStartLeavesTheStoredDepth",
+                                {{"640x480x16", "depth", "00000010", true},
+                                 {"640x480x8p", "", "00000010", true},
+                                 {"640x480x16", "", "00000010", true}}}),
     [](const testing::TestParamInfo<DisplayCase>& info) { return info.param.name; });
 
 TEST(Startup, StoredDepthIsComparedWithTheScreen) {

@@ -1,5 +1,5 @@
 // The reader on small hand-made movies whose output is known: tree cache, palette commands,
-// audio, changed rectangles, long codes, file versus memory, rewinding.
+// audio, changed rectangles and how they join, long codes, file versus memory, rewinding.
 #include "smk/movie.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +132,66 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
   EXPECT_EQ(at(d.frames[1], 16, 4, 0), 5);
   EXPECT_EQ(at(d.frames[1], 16, 0, 0), 1);
   EXPECT_EQ(at(d.frames[1], 16, 15, 11), 1);
+}
+
+TEST(Movie, ChangedRectanglesJoinOnlyEqualColumnsOfAdjacentRows) {
+  // 4 x 4 blocks. Frame 0 paints everything; frame 1 writes the blocks each case names.
+  enum Leaf { kSkip1, kSkip4, kSolid1, kSolid2, kSolid4, kSolid6, kSolid16 };
+  const std::vector<uint16_t> types = {
+      format::typeSymbol(format::kSkip, 0),     format::typeSymbol(format::kSkip, 3),
+      format::typeSymbol(format::kSolid, 0, 5), format::typeSymbol(format::kSolid, 1, 5),
+      format::typeSymbol(format::kSolid, 3, 5), format::typeSymbol(format::kSolid, 5, 5),
+      format::typeSymbol(format::kSolid, 15, 1)};
+  struct Case {
+    const char* name;
+    std::vector<Leaf> blocks;  // runs covering the 16 blocks, row by row
+    std::vector<Rect> rects;
+  };
+  const Case cases[] = {
+      {"equal columns in adjacent rows join",
+       {kSkip1, kSolid2, kSkip1, kSkip1, kSolid2, kSkip1, kSkip4, kSkip4},
+       {{4, 0, 8, 8}}},
+      {"a narrower row below starts a rectangle of its own",
+       {kSkip1, kSolid2, kSkip1, kSkip1, kSolid1, kSkip1, kSkip1, kSkip4, kSkip4},
+       {{4, 0, 8, 4}, {4, 4, 4, 4}}},
+      {"equal widths at other columns do not join",
+       {kSolid2, kSkip1, kSkip1, kSkip1, kSolid2, kSkip1, kSkip4, kSkip4},
+       {{0, 0, 8, 4}, {4, 4, 8, 4}}},
+      {"an unchanged row between equal rows keeps them apart",
+       {kSkip1, kSolid2, kSkip1, kSkip4, kSkip1, kSolid2, kSkip1, kSkip4},
+       {{4, 0, 8, 4}, {4, 8, 8, 4}}},
+      {"skipped blocks between two changed ones of a row are inside its rectangle",
+       {kSolid1, kSkip1, kSkip1, kSolid1, kSkip4, kSkip4, kSkip4},
+       {{0, 0, 16, 4}}},
+      {"a run across a row end changes the end of one row and the start of the next",
+       {kSkip1, kSkip1, kSolid6, kSkip4, kSkip4},
+       {{8, 0, 8, 4}, {0, 4, 16, 4}}},
+      {"a skip across a row end changes nothing in either row",
+       {kSkip1, kSolid1, kSkip4, kSolid1, kSkip1, kSkip4, kSkip4},
+       {{4, 0, 4, 4}, {8, 4, 4, 4}}},
+      {"two joined rows, then two joined narrower rows",
+       {kSolid4, kSolid4, kSkip1, kSolid2, kSkip1, kSkip1, kSolid2, kSkip1},
+       {{0, 0, 16, 8}, {4, 8, 8, 8}}},
+      {"a frame of skips only changes nothing", {kSkip4, kSkip4, kSkip4, kSkip4}, {}},
+  };
+  for (const Case& c : cases) {
+    TestMovie m;
+    m.width = 16;
+    m.height = 16;
+    m.trees = typeTreeComb(types, m.treeSizes[3]);
+    std::string codes;
+    for (Leaf leaf : c.blocks) codes += combCode(leaf, types.size());
+    TestFrame f0;
+    f0.palette = redGreenPalette();
+    f0.video = videoBits(combCode(kSolid16, types.size()));
+    TestFrame f1;
+    f1.video = videoBits(codes);
+    m.frames = {f0, f1};
+    Decoded d = decodeBytes(m.bytes());
+    ASSERT_EQ(d.frames.size(), 2u) << c.name;
+    EXPECT_FALSE(d.frames[1].damage) << c.name;
+    EXPECT_EQ(d.frames[1].rects, c.rects) << c.name;
+  }
 }
 
 TEST(Movie, CodesLongerThanTheLookupTableDecode) {

@@ -2,21 +2,10 @@
 
 #include <algorithm>
 
+#include "base/little_endian.h"
 #include "smk/format.h"
 
 namespace smk::test {
-
-namespace {
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void set32(std::vector<uint8_t>& out, size_t offset, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[offset + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
 
 void BitWriter::bit(int b) { bits_.push_back(b ? 1 : 0); }
 
@@ -44,8 +33,9 @@ std::vector<uint8_t> TestMovie::bytes() const {
     for (const auto& [track, payload] : f.audio) {
       type |= format::frameTypeAudio(track);
       auto o = f.audioLengthOverride.find(track);
-      put32(c, o != f.audioLengthOverride.end() ? o->second
-                                                : static_cast<uint32_t>(payload.size() + 4));
+      base::appendLe32(c, o != f.audioLengthOverride.end()
+                              ? o->second
+                              : static_cast<uint32_t>(payload.size() + 4));
       c.insert(c.end(), payload.begin(), payload.end());
     }
     c.insert(c.end(), f.video.begin(), f.video.end());
@@ -56,21 +46,23 @@ std::vector<uint8_t> TestMovie::bytes() const {
   using namespace format;
   std::vector<uint8_t> out(kHeaderSize, 0);
   std::copy_n(signature.begin(), std::min<size_t>(signature.size(), 4), out.begin());
-  set32(out, kWidthOffset, width);
-  set32(out, kHeightOffset, height);
-  set32(out, kFramesOffset,
-        framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & kFlagRingFrame)));
-  set32(out, kFrameRateOffset, static_cast<uint32_t>(frameRate));
-  set32(out, kFlagsOffset, flags);
+  base::writeLe32(&out[kWidthOffset], width);
+  base::writeLe32(&out[kHeightOffset], height);
+  base::writeLe32(
+      &out[kFramesOffset],
+      framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & kFlagRingFrame)));
+  base::writeLe32(&out[kFrameRateOffset], static_cast<uint32_t>(frameRate));
+  base::writeLe32(&out[kFlagsOffset], flags);
   for (int k = 0; k < limits::kAudioTracks; ++k) {
-    set32(out, audioSizeOffset(k), audioSize[k]);
-    set32(out, audioRateOffset(k), audioRate[k]);
+    base::writeLe32(&out[audioSizeOffset(k)], audioSize[k]);
+    base::writeLe32(&out[audioRateOffset(k)], audioRate[k]);
   }
-  set32(out, kTreesSizeOffset, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
+  base::writeLe32(&out[kTreesSizeOffset],
+                  treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
   for (int t = 0; t < kVideoTrees; ++t)
-    set32(out, treeSizeOffset(static_cast<VideoTree>(t)), treeSizes[t]);
+    base::writeLe32(&out[treeSizeOffset(static_cast<VideoTree>(t))], treeSizes[t]);
   for (size_t i = 0; i < frames.size(); ++i)
-    put32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
+    base::appendLe32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
   out.insert(out.end(), types.begin(), types.end());
   out.insert(out.end(), trees.begin(), trees.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());

@@ -3,22 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <vector>
+
+#include "base/little_endian.h"
 
 namespace {
 
-void Word(std::vector<unsigned char>& b, unsigned w) {
-  b.push_back(static_cast<unsigned char>(w));
-  b.push_back(static_cast<unsigned char>(w >> 8));
-}
+void Word(std::vector<unsigned char>& b, uint16_t w) { base::appendLe16(b, w); }
 
-void Text(std::vector<unsigned char>& b, const char* s) {
-  for (; *s; ++s) Word(b, static_cast<unsigned char>(*s));
+void Text(std::vector<unsigned char>& b, std::u16string_view s) {
+  for (char16_t c : s) Word(b, c);
   Word(b, 0);
 }
 
 // The selector's template: 0x90000040, no controls, at (0, 0), 108 x 83, MS Sans Serif 8.
-std::vector<unsigned char> Template(const char* title = "") {
+std::vector<unsigned char> Template(std::u16string_view title = u"") {
   std::vector<unsigned char> b;
   Word(b, 0x0040);
   Word(b, 0x9000);
@@ -29,12 +29,12 @@ std::vector<unsigned char> Template(const char* title = "") {
   Word(b, 0);  // the standard dialog class
   Text(b, title);
   Word(b, 8);
-  Text(b, "MS Sans Serif");
+  Text(b, u"MS Sans Serif");
   return b;
 }
 
 TEST(DialogTemplate, ReadsTheClassicLayout) {
-  std::vector<unsigned char> bytes = Template("Panel");
+  std::vector<unsigned char> bytes = Template(u"Panel");
   auto t = win32::ParseDialogTemplate(bytes.data(), bytes.size());
   ASSERT_TRUE(t);
   EXPECT_EQ(t->style, 0x90000040u);
@@ -47,6 +47,13 @@ TEST(DialogTemplate, ReadsTheClassicLayout) {
   RECT r = win32::DialogRectInPixels(*t);
   EXPECT_EQ(r.right - r.left, 189);
   EXPECT_EQ(r.bottom - r.top, 135);
+}
+
+TEST(DialogTemplate, TitleComesInTheAnsiCodePage) {
+  std::vector<unsigned char> bytes = Template(u"\u20AC\u00AE\u0081 \u0100\u0080");
+  auto t = win32::ParseDialogTemplate(bytes.data(), bytes.size());
+  ASSERT_TRUE(t);
+  EXPECT_EQ(t->title, "\x80\xAE\x81 ??");
 }
 
 TEST(DialogTemplate, RefusesCutAndExtendedTemplates) {

@@ -11,13 +11,14 @@ TEST(Script, ReadsEveryCommand) {
   std::string error;
   auto script = win32::Script::Parse(
       "# a comment\n\ndown 1 2\nup 3 4\nclick 5 6\nrclick 7 8\nmclick 9 10\nkey Return\n"
-      "altkey F4\nwait 250\nuntil frame 12\nuntil msgbox\nmsgbox ok\nscreenshot shot.png\r\n",
+      "altkey F4\nwait 250\nuntil frame 12\nuntil msgbox\nmsgbox ok\nscreenshot shot.png\r\n"
+      "screen 800x600\n",
       error);
   ASSERT_TRUE(script) << error;
-  const Kind expected[] = {Kind::kDown,        Kind::kUp,          Kind::kClick,
-                           Kind::kRightClick,  Kind::kMiddleClick, Kind::kKey,
-                           Kind::kAltKey,      Kind::kWait,        Kind::kUntilFrame,
-                           Kind::kUntilMsgbox, Kind::kMsgboxOk,    Kind::kScreenshot};
+  const Kind expected[] = {
+      Kind::kDown,     Kind::kUp,         Kind::kClick, Kind::kRightClick, Kind::kMiddleClick,
+      Kind::kKey,      Kind::kAltKey,     Kind::kWait,  Kind::kUntilFrame, Kind::kUntilMsgbox,
+      Kind::kMsgboxOk, Kind::kScreenshot, Kind::kScreen};
   for (Kind kind : expected) {
     ASSERT_FALSE(script->empty());
     EXPECT_EQ(script->front().kind, kind) << script->front().text;
@@ -38,7 +39,7 @@ TEST(Script, ReadsEveryCommand) {
 
 TEST(Script, NamesTheLineItCannotRead) {
   for (const char* bad : {"click 1\n", "wait -5\n", "msgbox cancel\n", "until 3\n", "jump 1 2\n",
-                          "key\n", "click 1 2 3\n"}) {
+                          "screen 800\n", "screen 0x600\n", "key\n", "click 1 2 3\n"}) {
     std::string error;
     EXPECT_FALSE(win32::Script::Parse(std::string("wait 1\n") + bad, error)) << bad;
     EXPECT_EQ(error.rfind("line 2:", 0), 0u) << error;

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "little_endian.h"
+#include "base/little_endian.h"
 
 namespace artgen {
 
@@ -16,12 +16,6 @@ constexpr uint32_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + 256 * 4;
 constexpr int kMaxSide = 4096;
 
 uint32_t rowStride(int width) { return (static_cast<uint32_t>(width) + 3) & ~3u; }
-
-uint32_t get(const std::vector<uint8_t>& in, std::size_t at, int bytes) {
-  uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | in[at + i];
-  return v;
-}
 
 }  // namespace
 
@@ -35,20 +29,20 @@ void writeBmp(const std::string& path, const IndexedImage& image) {
   std::vector<uint8_t> out;
   out.push_back('B');
   out.push_back('M');
-  put32(out, kPixelOffset + imageSize);
-  put32(out, 0);  // reserved
-  put32(out, kPixelOffset);
-  put32(out, kInfoHeaderSize);
-  put32(out, static_cast<uint32_t>(image.width));
-  put32(out, static_cast<uint32_t>(image.height));  // positive: bottom row first
-  put16(out, 1);                                    // planes
-  put16(out, 8);                                    // bits per pixel
-  put32(out, 0);                                    // no compression
-  put32(out, imageSize);
-  put32(out, 0);  // horizontal resolution
-  put32(out, 0);  // vertical resolution
-  put32(out, 256);
-  put32(out, 256);
+  base::appendLe32(out, kPixelOffset + imageSize);
+  base::appendLe32(out, 0);  // reserved
+  base::appendLe32(out, kPixelOffset);
+  base::appendLe32(out, kInfoHeaderSize);
+  base::appendLe32(out, static_cast<uint32_t>(image.width));
+  base::appendLe32(out, static_cast<uint32_t>(image.height));  // positive: bottom row first
+  base::appendLe16(out, 1);                                    // planes
+  base::appendLe16(out, 8);                                    // bits per pixel
+  base::appendLe32(out, 0);                                    // no compression
+  base::appendLe32(out, imageSize);
+  base::appendLe32(out, 0);  // horizontal resolution
+  base::appendLe32(out, 0);  // vertical resolution
+  base::appendLe32(out, 256);
+  base::appendLe32(out, 256);
   for (Rgb8 c : image.colours) {
     out.push_back(c.b);
     out.push_back(c.g);
@@ -73,12 +67,12 @@ IndexedImage readBmp(const std::string& path) {
   auto fail = [&](const std::string& why) { return std::runtime_error(path + ": " + why); };
 
   if (in.size() < kPixelOffset || in[0] != 'B' || in[1] != 'M') throw fail("not a .bmp file");
-  if (get(in, 10, 4) != kPixelOffset || get(in, 14, 4) != kInfoHeaderSize)
+  if (base::readLe32(&in[10]) != kPixelOffset || base::readLe32(&in[14]) != kInfoHeaderSize)
     throw fail("unexpected header layout");
-  const uint32_t width = get(in, 18, 4), height = get(in, 22, 4);
+  const uint32_t width = base::readLe32(&in[18]), height = base::readLe32(&in[22]);
   if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide)
     throw fail("width or height out of range (or rows stored top-down)");
-  if (get(in, 26, 2) != 1 || get(in, 28, 2) != 8 || get(in, 30, 4) != 0)
+  if (base::readLe16(&in[26]) != 1 || base::readLe16(&in[28]) != 8 || base::readLe32(&in[30]) != 0)
     throw fail("not an uncompressed 8-bit picture");
   const uint32_t stride = rowStride(static_cast<int>(width));
   if (in.size() != kPixelOffset + stride * height)

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "little_endian.h"
+#include "base/little_endian.h"
 
 namespace artgen {
 
@@ -80,17 +80,17 @@ std::vector<uint8_t> iconImage(const std::string_view* map, int size, uint32_t& 
   const uint32_t pictureStride = ((static_cast<uint32_t>(size) * 4 + 31) / 32) * 4;
   const uint32_t maskStride = ((static_cast<uint32_t>(size) + 31) / 32) * 4;
   std::vector<uint8_t> out;
-  put32(out, 40);
-  put32(out, static_cast<uint32_t>(size));
-  put32(out, static_cast<uint32_t>(size) * 2);
-  put16(out, 1);
-  put16(out, 4);
-  put32(out, 0);
-  put32(out, (pictureStride + maskStride) * static_cast<uint32_t>(size));
-  put32(out, 0);
-  put32(out, 0);
-  put32(out, 0);
-  put32(out, 0);
+  base::appendLe32(out, 40);
+  base::appendLe32(out, static_cast<uint32_t>(size));
+  base::appendLe32(out, static_cast<uint32_t>(size) * 2);
+  base::appendLe16(out, 1);
+  base::appendLe16(out, 4);
+  base::appendLe32(out, 0);
+  base::appendLe32(out, (pictureStride + maskStride) * static_cast<uint32_t>(size));
+  base::appendLe32(out, 0);
+  base::appendLe32(out, 0);
+  base::appendLe32(out, 0);
+  base::appendLe32(out, 0);
   for (const IconColour& c : kColours) {
     out.push_back(c.b);
     out.push_back(c.g);
@@ -131,9 +131,9 @@ std::vector<uint8_t> buildIcon() {
   const std::vector<uint8_t> small = iconImage(kSmall, 16, noise);
 
   std::vector<uint8_t> out;
-  put16(out, 0);  // reserved
-  put16(out, 1);  // icons
-  put16(out, 2);  // images
+  base::appendLe16(out, 0);  // reserved
+  base::appendLe16(out, 1);  // icons
+  base::appendLe16(out, 2);  // images
   uint32_t offset = 6 + 2 * 16;
   for (const std::vector<uint8_t>* image : {&large, &small}) {
     const uint8_t side = image == &large ? 32 : 16;
@@ -141,10 +141,10 @@ std::vector<uint8_t> buildIcon() {
     out.push_back(side);
     out.push_back(16);  // colours
     out.push_back(0);
-    put16(out, 1);  // planes
-    put16(out, 4);  // bits per pixel
-    put32(out, static_cast<uint32_t>(image->size()));
-    put32(out, offset);
+    base::appendLe16(out, 1);  // planes
+    base::appendLe16(out, 4);  // bits per pixel
+    base::appendLe32(out, static_cast<uint32_t>(image->size()));
+    base::appendLe32(out, offset);
     offset += static_cast<uint32_t>(image->size());
   }
   out.insert(out.end(), large.begin(), large.end());

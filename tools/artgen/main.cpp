@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "base/png_file.h"
 #include "button_bitmaps.h"
 #include "colour_table.h"
 #include "dib_file.h"
 #include "icon_art.h"
-#include "png_file.h"
 #include "remote_art.h"
 
 namespace artgen {
@@ -74,6 +74,12 @@ struct Canvas {
   }
 };
 
+void savePng(const std::string& path, const Canvas& canvas) {
+  const std::string error =
+      base::writePng(path, canvas.width, canvas.height, base::PngFormat::Rgb, canvas.rgb);
+  if (!error.empty()) throw std::runtime_error(error);
+}
+
 void compose(const std::string& resDir, const std::string& docsDir) {
   std::map<int, IndexedImage> images;
   for (const ButtonBitmap& b : kButtonBitmaps) {
@@ -87,7 +93,7 @@ void compose(const std::string& resDir, const std::string& docsDir) {
   Canvas normal(kRemoteWidth, kRemoteHeight);
   for (const ButtonBitmap& b : kButtonBitmaps)
     if (!b.pressed) normal.paste(images[b.resourceNumber], b.left, b.top);
-  writePng(docsDir + "/remote-normal.png", normal.width, normal.height, normal.rgb);
+  savePng(docsDir + "/remote-normal.png", normal);
 
   Canvas pressed(5 * kRemoteWidth + 4 * kDocsGap, kRemoteHeight);
   int copy = 0;
@@ -99,7 +105,7 @@ void compose(const std::string& resDir, const std::string& docsDir) {
         pressed.paste(images[b.resourceNumber], origin + b.left, b.top);
     pressed.paste(images[lit.resourceNumber], origin + lit.left, lit.top);
   }
-  writePng(docsDir + "/remote-pressed.png", pressed.width, pressed.height, pressed.rgb);
+  savePng(docsDir + "/remote-pressed.png", pressed);
 }
 
 }  // namespace

@@ -16,8 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "base/png_file.h"
 #include "movies.h"
-#include "png_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -93,8 +93,10 @@ int run(int argc, char** argv) {
               << " bytes\n";
     if (!shots.empty()) {
       const auto& s = made[i].screenshot;
-      mkdemo::write_png((fs::path(shots) / ("demo" + lower(kMovies[i].channel) + ".png")).string(),
-                        s.width, s.height, s.rgb);
+      const std::string error =
+          base::writePng((fs::path(shots) / ("demo" + lower(kMovies[i].channel) + ".png")).string(),
+                         int(s.width), int(s.height), base::PngFormat::Rgb, s.rgb);
+      if (!error.empty()) throw std::runtime_error(error);
     }
   }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "base/little_endian.h"
 #include "smk/format.h"
 
 namespace mkdemo {
@@ -57,8 +58,7 @@ void MovieBuilder::sound(const smk::enc::AudioFormat& format, const std::vector<
       pcm.push_back(uint8_t(std::lround(128 + 127 * v)));
     } else {
       const auto w = uint16_t(int16_t(std::lround(32767 * v)));
-      pcm.push_back(uint8_t(w & 0xFF));
-      pcm.push_back(uint8_t(w >> 8));
+      base::appendLe16(pcm, w);
     }
   }
   check(encoder_.addAudio(format, std::move(pcm)));

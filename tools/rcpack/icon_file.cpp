@@ -4,21 +4,11 @@
 
 namespace rcpack {
 
-namespace {
-
-uint32_t get(const Bytes& in, std::size_t at, int bytes) {
-  uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | in[at + static_cast<std::size_t>(i)];
-  return v;
-}
-
-}  // namespace
-
 std::vector<IconImage> readIconFile(const Bytes& file, const std::string& fileName) {
   auto fail = [&](const std::string& why) { return ScriptError(fileName + ": " + why); };
-  if (file.size() < 6 || get(file, 0, 2) != 0 || get(file, 2, 2) != 1)
+  if (file.size() < 6 || base::readLe16(&file[0]) != 0 || base::readLe16(&file[2]) != 1)
     throw fail("not an icon file");
-  const uint32_t count = get(file, 4, 2);
+  const uint32_t count = base::readLe16(&file[4]);
   if (count == 0) throw fail("icon file holds no images");
   if (file.size() < 6 + std::size_t{count} * 16) throw fail("icon directory is cut short");
 
@@ -28,13 +18,14 @@ std::vector<IconImage> readIconFile(const Bytes& file, const std::string& fileNa
     IconImage image{file[entry],
                     file[entry + 1],
                     file[entry + 2],
-                    static_cast<uint16_t>(get(file, entry + 4, 2)),
-                    static_cast<uint16_t>(get(file, entry + 6, 2)),
+                    base::readLe16(&file[entry + 4]),
+                    base::readLe16(&file[entry + 6]),
                     {}};
     // The resource compiler would guess these from the image; we insist on them being written.
     if (image.planes == 0 || image.bitCount == 0)
       throw fail("image " + std::to_string(i + 1) + " has no planes or bit count in the directory");
-    const uint32_t size = get(file, entry + 8, 4), offset = get(file, entry + 12, 4);
+    const uint32_t size = base::readLe32(&file[entry + 8]),
+                   offset = base::readLe32(&file[entry + 12]);
     if (size == 0 || offset > file.size() || size > file.size() - offset)
       throw fail("image " + std::to_string(i + 1) + " lies outside the file");
     image.data.assign(file.begin() + offset, file.begin() + offset + size);
@@ -45,19 +36,19 @@ std::vector<IconImage> readIconFile(const Bytes& file, const std::string& fileNa
 
 Bytes buildIconGroup(const std::vector<IconImage>& images, uint16_t firstId) {
   Bytes out;
-  putWord(out, 0);  // reserved
-  putWord(out, 1);  // icons
-  putWord(out, static_cast<uint32_t>(images.size()));
+  base::appendLe16(out, 0);  // reserved
+  base::appendLe16(out, 1);  // icons
+  base::appendLe16(out, static_cast<uint16_t>(images.size()));
   uint32_t id = firstId;
   for (const IconImage& image : images) {
     out.push_back(image.width);
     out.push_back(image.height);
     out.push_back(image.colourCount);
     out.push_back(0);
-    putWord(out, image.planes);
-    putWord(out, image.bitCount);
-    putDword(out, static_cast<uint32_t>(image.data.size()));
-    putWord(out, id++);
+    base::appendLe16(out, image.planes);
+    base::appendLe16(out, image.bitCount);
+    base::appendLe32(out, static_cast<uint32_t>(image.data.size()));
+    base::appendLe16(out, id++);
   }
   return out;
 }

@@ -19,7 +19,8 @@ constexpr uint16_t kEnglishUnitedStates = 0x0409;
 class Packer {
  public:
   Packer(std::string_view source, const std::string& scriptName, const FileReader& readFile)
-      : lexer_(source, scriptName), readFile_(readFile) {
+      : lexer_(source, scriptName, [this](const std::string& path) { return include(path); }),
+        readFile_(readFile) {
     advance();
   }
 
@@ -50,6 +51,7 @@ class Packer {
   void versionInfo(uint16_t id);
   std::vector<VersionNode> versionBlockBody();
   Bytes file(const char* what);
+  std::string include(const std::string& path);
 
   void add(uint16_t type, uint16_t id, Bytes data, int line);
 
@@ -129,6 +131,12 @@ Bytes Packer::file(const char* what) {
   } catch (const ScriptError& e) {
     lexer_.fail(line, e.what());
   }
+}
+
+std::string Packer::include(const std::string& path) {
+  files_.push_back(path);
+  const Bytes data = readFile_(path);
+  return std::string(data.begin(), data.end());
 }
 
 void Packer::language() {
@@ -305,6 +313,10 @@ PackedScript Packer::run() {
         versionInfo(id);
       else
         fail("unsupported resource type (DIALOG, BITMAP, ICON and VERSIONINFO are supported)");
+    } else if (token_.kind == Token::kWord) {
+      // The Windows resource compiler would take an unknown name as the resource's name.
+      fail("expected a resource statement, found '" + token_.word +
+           "' (resource names must be #defined as numbers)");
     } else {
       fail("expected a resource statement");
     }

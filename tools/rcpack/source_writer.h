@@ -1,5 +1,5 @@
-// The C++ source that embeds packed resources in the Linux program: the table declared in
-// win32/src/resource/embedded_resources.h.
+// The C++ source that embeds packed resources in a Linux program: the module's resource table
+// that our Win32 subset declares in win32/module_resources.h.
 #pragma once
 
 #include <string>

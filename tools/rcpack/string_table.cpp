@@ -21,7 +21,7 @@ std::vector<Resource> StringTable::blocks() const {
       const auto found = strings_.find({language, id});
       const std::u16string empty;
       const std::u16string& text = found == strings_.end() ? empty : found->second;
-      putWord(resource.data, static_cast<uint32_t>(text.size()));
+      base::appendLe16(resource.data, static_cast<uint16_t>(text.size()));
       putText(resource.data, text, false);
     }
     resources.push_back(std::move(resource));

@@ -11,9 +11,9 @@ namespace {
 void putNode(Bytes& out, const std::u16string& key, const Bytes& value, uint32_t valueLength,
              uint32_t type, const std::vector<VersionNode>& children) {
   const std::size_t start = out.size();
-  putWord(out, 0);  // length, filled in below
-  putWord(out, valueLength);
-  putWord(out, type);
+  base::appendLe16(out, 0);  // length, filled in below
+  base::appendLe16(out, valueLength);
+  base::appendLe16(out, type);
   putText(out, key, true);
   padToDword(out);
   out.insert(out.end(), value.begin(), value.end());
@@ -25,7 +25,7 @@ void putNode(Bytes& out, const std::u16string& key, const Bytes& value, uint32_t
       putText(childValue, child.text, true);
       childLength = static_cast<uint32_t>(child.text.size() + 1);  // characters
     } else {
-      for (uint16_t n : child.numbers) putWord(childValue, n);
+      for (uint16_t n : child.numbers) base::appendLe16(childValue, n);
       childLength = static_cast<uint32_t>(childValue.size());  // bytes
     }
     putNode(out, child.key, childValue, childLength, child.isBlock || child.isText ? 1 : 0,
@@ -33,27 +33,26 @@ void putNode(Bytes& out, const std::u16string& key, const Bytes& value, uint32_t
   }
   const std::size_t length = out.size() - start;
   if (length > 0xFFFF) throw ScriptError("version record part too large");
-  out[start] = static_cast<uint8_t>(length);
-  out[start + 1] = static_cast<uint8_t>(length >> 8);
+  base::writeLe16(&out[start], static_cast<uint16_t>(length));
 }
 
 }  // namespace
 
 Bytes buildVersion(const FixedVersionInfo& fixed, const std::vector<VersionNode>& blocks) {
   Bytes value;
-  putDword(value, 0xFEEF04BD);  // signature
-  putDword(value, 0x00010000);  // structure version 1.0
-  putDword(value, fixed.fileVersion[0]);
-  putDword(value, fixed.fileVersion[1]);
-  putDword(value, fixed.productVersion[0]);
-  putDword(value, fixed.productVersion[1]);
-  putDword(value, fixed.flagsMask);
-  putDword(value, fixed.flags);
-  putDword(value, fixed.os);
-  putDword(value, fixed.type);
-  putDword(value, fixed.subtype);
-  putDword(value, 0);  // file date
-  putDword(value, 0);
+  base::appendLe32(value, 0xFEEF04BD);  // signature
+  base::appendLe32(value, 0x00010000);  // structure version 1.0
+  base::appendLe32(value, fixed.fileVersion[0]);
+  base::appendLe32(value, fixed.fileVersion[1]);
+  base::appendLe32(value, fixed.productVersion[0]);
+  base::appendLe32(value, fixed.productVersion[1]);
+  base::appendLe32(value, fixed.flagsMask);
+  base::appendLe32(value, fixed.flags);
+  base::appendLe32(value, fixed.os);
+  base::appendLe32(value, fixed.type);
+  base::appendLe32(value, fixed.subtype);
+  base::appendLe32(value, 0);  // file date
+  base::appendLe32(value, 0);
   Bytes out;
   putNode(out, u"VS_VERSION_INFO", value, static_cast<uint32_t>(value.size()), 0, blocks);
   return out;

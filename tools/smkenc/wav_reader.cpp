@@ -4,50 +4,46 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "base/little_endian.h"
+
 namespace smkenc {
 
 namespace {
-
-uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8 | uint32_t(b[at + 2]) << 16 |
-         uint32_t(b[at + 3]) << 24;
-}
-uint16_t le16(const std::vector<uint8_t>& b, size_t at) { return uint16_t(b[at] | b[at + 1] << 8); }
 
 [[noreturn]] void fail(const std::string& why) { throw std::runtime_error("WAV file: " + why); }
 
 }  // namespace
 
 WavSound parse_wav(const std::vector<uint8_t>& file) {
-  if (file.size() < 12 || le32(file, 0) != 0x46464952 /* RIFF */ ||
-      le32(file, 8) != 0x45564157 /* WAVE */)
+  if (file.size() < 12 || base::readLe32(&file[0]) != 0x46464952 /* RIFF */ ||
+      base::readLe32(&file[8]) != 0x45564157 /* WAVE */)
     fail("not a RIFF WAVE file");
   WavSound w;
   bool have_format = false;
   size_t at = 12;
   while (at + 8 <= file.size()) {
-    const uint32_t id = le32(file, at), size = le32(file, at + 4);
+    const uint32_t id = base::readLe32(&file[at]), size = base::readLe32(&file[at + 4]);
     const size_t body = at + 8;
     const size_t available = file.size() - body;
     if (id == 0x20746d66) {  // "fmt "
       if (size < 16 || size > available) fail("format chunk is truncated");
-      uint16_t tag = le16(file, body);
+      uint16_t tag = base::readLe16(&file[body]);
       if (tag == 0xFFFE) {  // extensible: the sub-format's first two bytes hold the tag
         if (size < 40) fail("extensible format chunk is truncated");
-        tag = le16(file, body + 24);
+        tag = base::readLe16(&file[body + 24]);
       }
       if (tag != 1)
         fail("only uncompressed PCM is supported (format tag " + std::to_string(tag) + ")");
-      w.channels = le16(file, body + 2);
-      w.rate = le32(file, body + 4);
-      w.bits = le16(file, body + 14);
+      w.channels = base::readLe16(&file[body + 2]);
+      w.rate = base::readLe32(&file[body + 4]);
+      w.bits = base::readLe16(&file[body + 14]);
       if (w.channels != 1 && w.channels != 2)
         fail(std::to_string(w.channels) + " channels; mono or stereo only");
       if (w.bits != 8 && w.bits != 16)
         fail(std::to_string(w.bits) + "-bit samples; 8 or 16 bits only");
       if (w.rate == 0 || w.rate > 0xFFFFFF)
         fail("sample rate " + std::to_string(w.rate) + " Hz is out of range");
-      if (le16(file, body + 12) != w.channels * w.bits / 8)
+      if (base::readLe16(&file[body + 12]) != w.channels * w.bits / 8)
         fail("block alignment does not match the sample format");
       have_format = true;
     } else if (id == 0x61746164) {  // "data"

@@ -11,6 +11,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Sound output (waveOut) and the timer resolution, which the lean <windows.h> leaves out.
+#include <mmsystem.h>
 #else
 #include "win32/gdi.h"
 #include "win32/kernel.h"
@@ -18,4 +20,5 @@
 #include "win32/resource.h"
 #include "win32/types.h"
 #include "win32/user.h"
+#include "win32/winmm.h"
 #endif

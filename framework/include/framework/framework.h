@@ -1,6 +1,7 @@
 // The application framework, all of it.
 #pragma once
 
+#include "framework/client_dc.h"
 #include "framework/cstring.h"
 #include "framework/dialog.h"
 #include "framework/exceptions.h"

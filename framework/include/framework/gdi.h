@@ -30,7 +30,7 @@ class CBrush : public CGdiObject {
   operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }  // NOLINT
 };
 
-// A drawing context obtained elsewhere (CWnd::GetDC); it does not release it.
+// A drawing context obtained elsewhere; it does not release it (CClientDC does).
 class CDC {
  public:
   explicit CDC(HDC dc) : m_hDC(dc) {}

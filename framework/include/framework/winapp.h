@@ -9,8 +9,9 @@
 
 class CWinApp : public CCmdTarget {
  public:
-  // With no name, the application takes its name from string 57344 (or the executable's base
-  // name when that entry is missing or empty) during the framework's initialisation.
+  // With no name, the application takes its name from string AFX_IDS_APP_TITLE (or the
+  // executable's base name when that entry is missing or empty) during the framework's
+  // initialisation.
   explicit CWinApp(LPCTSTR appName = nullptr);
   ~CWinApp() override;
 

@@ -2,8 +2,9 @@
 // handler takes, and what a handler passes on with Default(), gets the platform's default.
 //
 // A handler that fails with a framework exception does not end the program: the failure is
-// reported in a message box (texts 61704, 61705 and 61706 of the string table) and the next
-// message is handled as usual. A failure while painting is dropped quietly.
+// reported in a message box (string-table texts AFX_IDP_INTERNAL_FAILURE,
+// AFX_IDP_COMMAND_FAILURE and AFX_IDP_FAILED_MEMORY_ALLOC) and the next message is handled as
+// usual. A failure while painting is dropped quietly.
 #pragma once
 
 #include "framework/gdi.h"
@@ -16,10 +17,6 @@ class CWnd : public CCmdTarget {
   CWnd(const CWnd&) = delete;
   CWnd& operator=(const CWnd&) = delete;
 
-  // A drawing context for the whole window, not limited to an update area; give it back with
-  // ReleaseDC. Throws CResourceException when none can be had.
-  CDC* GetDC();
-  int ReleaseDC(CDC* dc);
   void GetClientRect(LPRECT rect) const;
   void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
   BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);

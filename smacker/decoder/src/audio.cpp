@@ -3,15 +3,12 @@
 #include <cstring>
 #include <new>
 
+#include "base/little_endian.h"
 #include "bit_reader.h"
 
 namespace smk::detail {
 
 namespace {
-
-uint32_t le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 // Resizes without throwing: false when memory runs out.
 bool resize(std::vector<uint8_t>& v, size_t n) {
@@ -46,7 +43,7 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
   // bytes after that byte as a chunk of their own, and so do we.
   for (;;) {
     if (size <= 4) return "packed audio chunk too short";
-    const uint32_t decodedSize = le32(data);
+    const uint32_t decodedSize = base::readLe32(data);
     if (decodedSize > limits::kMaxDecodedAudioChunk)
       return "packed audio chunk decodes to more than 16 MiB";
     BitReader br(data + 4, size - 4);
@@ -78,8 +75,7 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
           pred[c] = static_cast<uint16_t>(hi << 8 | br.read(8));
         }
         for (unsigned c = 0; c < channels; ++c) {
-          o[2 * c] = static_cast<uint8_t>(pred[c]);
-          o[2 * c + 1] = static_cast<uint8_t>(pred[c] >> 8);
+          base::writeLe16(&o[2 * c], pred[c]);
         }
         for (uint32_t i = channels; i < samples; ++i) {
           if (br.bitsLeft() < 0) {
@@ -90,8 +86,7 @@ const char* AudioDecoder::decodePacked(const AudioTrack& track, const uint8_t* d
           uint32_t d = trees_[2 * c].decode(br);
           d |= uint32_t{trees_[2 * c + 1].decode(br)} << 8;
           pred[c] = static_cast<uint16_t>(pred[c] + d);
-          o[2 * i] = static_cast<uint8_t>(pred[c]);
-          o[2 * i + 1] = static_cast<uint8_t>(pred[c] >> 8);
+          base::writeLe16(&o[2 * i], pred[c]);
         }
       } else {
         uint8_t pred[2];

@@ -2,13 +2,11 @@
 
 #include <string_view>
 
+#include "base/little_endian.h"
+
 namespace smk {
 
 namespace {
-
-uint32_t le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 Error headerError(ErrorKind kind, const char* message, uint64_t offset) {
   return Error{kind, Part::Header, message, offset, -1, -1};
@@ -50,11 +48,11 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
     return headerError(ErrorKind::Unsupported,
                        "not a Smacker movie (signature is not SMK2 or SMK4)", 0);
 
-  h.width = le32(&b[format::kWidthOffset]);
-  h.height = le32(&b[format::kHeightOffset]);
-  h.frames = le32(&b[format::kFramesOffset]);
-  h.frameRateField = static_cast<int32_t>(le32(&b[format::kFrameRateOffset]));
-  h.flags = le32(&b[format::kFlagsOffset]);
+  h.width = base::readLe32(&b[format::kWidthOffset]);
+  h.height = base::readLe32(&b[format::kHeightOffset]);
+  h.frames = base::readLe32(&b[format::kFramesOffset]);
+  h.frameRateField = static_cast<int32_t>(base::readLe32(&b[format::kFrameRateOffset]));
+  h.flags = base::readLe32(&b[format::kFlagsOffset]);
   h.ringFrame = (h.flags & format::kFlagRingFrame) != 0;
   const bool interlaced = (h.flags & format::kFlagYInterlaced) != 0,
              doubled = (h.flags & format::kFlagYDoubled) != 0;
@@ -80,12 +78,13 @@ Result<Header> parseHeader(std::span<const uint8_t> b) {
                        format::kFrameRateOffset);
   h.frameDuration = frameDurationFromField(h.frameRateField);
 
-  h.treesSize = le32(&b[format::kTreesSizeOffset]);
+  h.treesSize = base::readLe32(&b[format::kTreesSizeOffset]);
   for (int t = 0; t < format::kVideoTrees; ++t)
-    h.treeSizeFields[t] = le32(&b[format::treeSizeOffset(static_cast<format::VideoTree>(t))]);
+    h.treeSizeFields[t] =
+        base::readLe32(&b[format::treeSizeOffset(static_cast<format::VideoTree>(t))]);
   for (int k = 0; k < limits::kAudioTracks; ++k)
-    h.audio[k] = audioTrackFromField(le32(&b[format::audioRateOffset(k)]),
-                                     le32(&b[format::audioSizeOffset(k)]));
+    h.audio[k] = audioTrackFromField(base::readLe32(&b[format::audioRateOffset(k)]),
+                                     base::readLe32(&b[format::audioSizeOffset(k)]));
   if (h.treesSize == 0)
     return headerError(ErrorKind::Corrupt, "no Huffman tree block", format::kTreesSizeOffset);
   return h;

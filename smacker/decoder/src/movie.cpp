@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "audio.h"
+#include "base/little_endian.h"
 #include "bit_reader.h"
 #include "palette.h"
 #include "source.h"
@@ -17,18 +18,27 @@ using detail::BitReader;
 
 namespace {
 
-uint32_t le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-
 Error openError(ErrorKind kind, Part part, const char* message, uint64_t offset) {
   return Error{kind, part, message, offset, -1, -1};
+}
+
+// Fills dst from offset on, asking the reader again after a short read: the bytes read (fewer
+// only at the end of the data) or the reader's error.
+Result<size_t> readFully(Reader& reader, uint64_t offset, std::span<uint8_t> dst) {
+  size_t done = 0;
+  while (done < dst.size()) {
+    Result<size_t> got = reader.read(offset + done, dst.subspan(done));
+    if (!got) return got.error();
+    if (got.value() == 0) break;
+    done += std::min(got.value(), dst.size() - done);
+  }
+  return done;
 }
 
 }  // namespace
 
 struct Movie::Impl {
-  std::unique_ptr<detail::Source> source;
+  std::unique_ptr<Reader> reader;
   Header header;
   std::vector<uint32_t> frameSizes;
   std::vector<uint8_t> frameTypes;
@@ -61,12 +71,12 @@ struct Movie::Impl {
 };
 
 Status Movie::Impl::load() {
-  const uint64_t fileSize = source->size();
+  const uint64_t fileSize = reader->size();
   uint8_t headerBytes[kHeaderSize];
-  const size_t got = source->read(0, headerBytes, kHeaderSize);
-  if (got < kHeaderSize && fileSize >= kHeaderSize)
+  const Result<size_t> got = readFully(*reader, 0, headerBytes);
+  if (!got || (got.value() < kHeaderSize && fileSize >= kHeaderSize))
     return openError(ErrorKind::Io, Part::File, "cannot read the file", 0);
-  auto parsed = parseHeader(std::span<const uint8_t>(headerBytes, got));
+  auto parsed = parseHeader(std::span<const uint8_t>(headerBytes, got.value()));
   if (!parsed) return parsed.error();
   header = parsed.value();
 
@@ -85,10 +95,13 @@ Status Movie::Impl::load() {
     frameTypes.resize(n);
     std::vector<uint8_t> tables(5 * n);
     std::vector<uint8_t> trees(size_t{header.treesSize} + BitReader::kPadding, 0);
-    if (source->read(kHeaderSize, tables.data(), tables.size()) != tables.size() ||
-        source->read(treesOffset, trees.data(), header.treesSize) != header.treesSize)
+    const Result<size_t> gotTables = readFully(*reader, kHeaderSize, tables);
+    const Result<size_t> gotTrees =
+        readFully(*reader, treesOffset, std::span<uint8_t>(trees.data(), header.treesSize));
+    if (!gotTables || gotTables.value() != tables.size() || !gotTrees ||
+        gotTrees.value() != header.treesSize)
       return openError(ErrorKind::Io, Part::File, "cannot read the file", kHeaderSize);
-    for (size_t i = 0; i < n; ++i) frameSizes[i] = le32(&tables[4 * i]);
+    for (size_t i = 0; i < n; ++i) frameSizes[i] = base::readLe32(&tables[4 * i]);
     if (n > 0) std::memcpy(frameTypes.data(), tables.data() + 4 * n, n);
 
     if (const char* why =
@@ -132,7 +145,7 @@ bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t avail
       return false;
     }
     const AudioTrack& track = header.audio[k];
-    const uint32_t chunkLength = le32(&chunk[p]);
+    const uint32_t chunkLength = base::readLe32(&chunk[p]);
     // Packed and 8-bit raw chunks start with a 4-byte decoded size (FFmpeg insists on it).
     const bool sized = track.codec == AudioCodec::SmackerDpcm ||
                        (track.codec == AudioCodec::Pcm && track.bitsPerSample == 8);
@@ -170,7 +183,16 @@ const Frame* Movie::Impl::decodeNext() {
   const uint64_t start = nextOffset;
   nextOffset += length;
   const size_t wanted = std::min(length, chunk.size() - BitReader::kPadding);
-  const size_t available = source->read(start, chunk.data(), wanted);
+  const Result<size_t> got = readFully(*reader, start, std::span<uint8_t>(chunk.data(), wanted));
+  if (!got) {
+    // The medium went away or failed: nothing of this frame can be trusted, and no later
+    // frame can be read.
+    setDamage(ErrorKind::Io, Part::File, "cannot read the file", start);
+    frame.layoutBroken = true;
+    ended = true;
+    return &frame;
+  }
+  const size_t available = got.value();
   std::memset(chunk.data() + available, 0, BitReader::kPadding);
   const bool truncated = available < length;
   if (truncated) ended = true;
@@ -212,26 +234,24 @@ Movie::Movie(Movie&&) noexcept = default;
 Movie& Movie::operator=(Movie&&) noexcept = default;
 Movie::~Movie() = default;
 
-Result<Movie> Movie::openSource(std::unique_ptr<detail::Source> source) {
-  if (!source) return openError(ErrorKind::Io, Part::File, "cannot open the file", 0);
+Result<Movie> Movie::open(std::unique_ptr<Reader> reader) {
+  if (!reader) return openError(ErrorKind::Io, Part::File, "cannot open the file", 0);
   std::unique_ptr<Impl> impl(new (std::nothrow) Impl());
   if (!impl)
     return openError(ErrorKind::TooLarge, Part::File, "not enough memory for the movie", 0);
-  impl->source = std::move(source);
+  impl->reader = std::move(reader);
   if (Status s = impl->load(); !s) return s.error();
   return Movie(std::move(impl));
 }
 
-Result<Movie> Movie::open(const std::string& path) {
-  return openSource(detail::openFileSource(path));
-}
+Result<Movie> Movie::open(const std::string& path) { return open(detail::openFileReader(path)); }
 
 Result<Movie> Movie::openMemory(std::span<const uint8_t> bytes) {
-  return openSource(detail::memorySource(bytes));
+  return open(detail::memoryReader(bytes));
 }
 
 Result<Movie> Movie::openMemory(std::vector<uint8_t>&& bytes) {
-  return openSource(detail::ownedMemorySource(std::move(bytes)));
+  return open(detail::ownedMemoryReader(std::move(bytes)));
 }
 
 const Header& Movie::header() const { return impl_->header; }

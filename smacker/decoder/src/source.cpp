@@ -17,25 +17,31 @@ int seek(std::FILE* f, uint64_t offset) {
 #endif
 }
 
-class FileSource : public Source {
+Error readError(uint64_t offset) {
+  return Error{ErrorKind::Io, Part::File, "cannot read the file", offset, -1, -1};
+}
+
+class FileReader : public Reader {
  public:
-  FileSource(std::FILE* f, uint64_t size) : file_(f), size_(size) {}
-  ~FileSource() override { std::fclose(file_); }
+  FileReader(std::FILE* f, uint64_t size) : file_(f), size_(size) {}
+  ~FileReader() override { std::fclose(file_); }
 
   uint64_t size() const override { return size_; }
 
-  size_t read(uint64_t offset, uint8_t* dst, size_t n) override {
-    if (n == 0) return 0;
+  Result<size_t> read(uint64_t offset, std::span<uint8_t> dst) override {
+    if (dst.empty()) return size_t{0};
     if (offset != position_) {
-      if (seek(file_, offset) != 0) return 0;
+      if (seek(file_, offset) != 0) return readError(offset);
       position_ = offset;
     }
-    size_t got = std::fread(dst, 1, n, file_);
+    size_t got = std::fread(dst.data(), 1, dst.size(), file_);
     position_ += got;
-    if (got < n) {
+    if (got < dst.size()) {
+      const bool failed = std::ferror(file_) != 0;
       // Leave the stream usable for a later rewind.
       std::clearerr(file_);
       position_ = UINT64_MAX;
+      if (failed && got == 0) return readError(offset);
     }
     return got;
   }
@@ -46,15 +52,15 @@ class FileSource : public Source {
   uint64_t position_ = 0;
 };
 
-class MemorySource : public Source {
+class MemoryReader : public Reader {
  public:
-  explicit MemorySource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  explicit MemoryReader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
   void reset(std::span<const uint8_t> bytes) { bytes_ = bytes; }
   uint64_t size() const override { return bytes_.size(); }
-  size_t read(uint64_t offset, uint8_t* dst, size_t n) override {
-    if (n == 0 || offset >= bytes_.size()) return 0;
-    size_t got = std::min<uint64_t>(n, bytes_.size() - offset);
-    std::memcpy(dst, bytes_.data() + offset, got);
+  Result<size_t> read(uint64_t offset, std::span<uint8_t> dst) override {
+    if (dst.empty() || offset >= bytes_.size()) return size_t{0};
+    size_t got = std::min<uint64_t>(dst.size(), bytes_.size() - offset);
+    std::memcpy(dst.data(), bytes_.data() + offset, got);
     return got;
   }
 
@@ -62,10 +68,10 @@ class MemorySource : public Source {
   std::span<const uint8_t> bytes_;
 };
 
-class OwnedMemorySource : public MemorySource {
+class OwnedMemoryReader : public MemoryReader {
  public:
-  explicit OwnedMemorySource(std::vector<uint8_t>&& bytes)
-      : MemorySource({}), owned_(std::move(bytes)) {
+  explicit OwnedMemoryReader(std::vector<uint8_t>&& bytes)
+      : MemoryReader({}), owned_(std::move(bytes)) {
     reset(owned_);
   }
 
@@ -75,7 +81,7 @@ class OwnedMemorySource : public MemorySource {
 
 }  // namespace
 
-std::unique_ptr<Source> openFileSource(const std::string& path) {
+std::unique_ptr<Reader> openFileReader(const std::string& path) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return nullptr;
 #ifdef _WIN32
@@ -89,19 +95,17 @@ std::unique_ptr<Source> openFileSource(const std::string& path) {
     std::fclose(f);
     return nullptr;
   }
-  std::unique_ptr<Source> source(new (std::nothrow) FileSource(f, static_cast<uint64_t>(size)));
-  if (!source) std::fclose(f);
-  return source;
+  std::unique_ptr<Reader> reader(new (std::nothrow) FileReader(f, static_cast<uint64_t>(size)));
+  if (!reader) std::fclose(f);
+  return reader;
 }
 
-std::unique_ptr<Source> memorySource(std::span<const uint8_t> bytes) {
-  return std::unique_ptr<Source>(new (std::nothrow) MemorySource(bytes));
+std::unique_ptr<Reader> memoryReader(std::span<const uint8_t> bytes) {
+  return std::unique_ptr<Reader>(new (std::nothrow) MemoryReader(bytes));
 }
 
-}  // namespace smk::detail
-
-namespace smk::detail {
-std::unique_ptr<Source> ownedMemorySource(std::vector<uint8_t>&& bytes) {
-  return std::unique_ptr<Source>(new (std::nothrow) OwnedMemorySource(std::move(bytes)));
+std::unique_ptr<Reader> ownedMemoryReader(std::vector<uint8_t>&& bytes) {
+  return std::unique_ptr<Reader>(new (std::nothrow) OwnedMemoryReader(std::move(bytes)));
 }
+
 }  // namespace smk::detail

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/little_endian.h"
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
 #include "smk/format.h"
@@ -31,14 +32,6 @@ uint32_t audioRateField(const AudioFormat& f) {
   return f.rate | flags << kAudioFlagsShift;
 }
 
-namespace {
-
-void put_le32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-}  // namespace
-
 Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& f, std::span<const uint8_t> pcm) {
   if (Status s = checkAudioFormat(f); !s) return s.error();
   if (pcm.empty() || pcm.size() % f.frameBytes() != 0)
@@ -49,9 +42,7 @@ Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& f, std::span<c
 
   const bool stereo = f.channels == 2, is16 = f.bits == 16;
   const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels
-  auto sample = [&](size_t j) -> uint32_t {
-    return is16 ? uint32_t(pcm[2 * j] | pcm[2 * j + 1] << 8) : pcm[j];
-  };
+  auto sample = [&](size_t j) -> uint32_t { return is16 ? base::readLe16(&pcm[2 * j]) : pcm[j]; };
 
   // Differences per channel, wrapping; tree t = channel * (is16 ? 2 : 1) + byte.
   const unsigned trees = 1u << ((stereo ? 1 : 0) + (is16 ? 1 : 0));
@@ -94,9 +85,10 @@ Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& f, std::span<c
       code[c].write(bits, deltas[j]);
     }
   }
+  const std::vector<uint8_t> body = bits.finish();
   std::vector<uint8_t> out;
-  put_le32(out, uint32_t(pcm.size()));
-  std::vector<uint8_t> body = bits.finish();
+  out.reserve(4 + body.size());
+  base::appendLe32(out, uint32_t(pcm.size()));
   out.insert(out.end(), body.begin(), body.end());
   return out;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/little_endian.h"
 #include "smk/enc/big_tree.h"
 #include "smk/enc/bit_writer.h"
 #include "smk/format.h"
@@ -13,14 +14,6 @@ namespace smk::enc {
 using namespace format;
 
 namespace {
-
-void put_le32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
-}
-
-void set_le32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = uint8_t(v >> (8 * i));
-}
 
 double frameSeconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
 
@@ -215,20 +208,20 @@ Result<std::vector<uint8_t>> MovieEncoder::finish() {
   std::vector<uint8_t> out(kHeaderSize, 0);
   const std::string_view signature = s_.smk4 ? kSignatureSmk4 : kSignatureSmk2;
   std::copy(signature.begin(), signature.end(), out.begin());
-  set_le32(out, kWidthOffset, s_.width);
-  set_le32(out, kHeightOffset, s_.height);
-  set_le32(out, kFramesOffset, uint32_t(regular));
-  set_le32(out, kFrameRateOffset, uint32_t(s_.frameRate));
-  set_le32(out, kFlagsOffset,
-           (s_.ringFrame ? kFlagRingFrame : 0) | (s_.yInterlaced ? kFlagYInterlaced : 0) |
-               (s_.yDoubled ? kFlagYDoubled : 0));
+  base::writeLe32(&out[kWidthOffset], s_.width);
+  base::writeLe32(&out[kHeightOffset], s_.height);
+  base::writeLe32(&out[kFramesOffset], uint32_t(regular));
+  base::writeLe32(&out[kFrameRateOffset], uint32_t(s_.frameRate));
+  base::writeLe32(&out[kFlagsOffset], (s_.ringFrame ? kFlagRingFrame : 0) |
+                                          (s_.yInterlaced ? kFlagYInterlaced : 0) |
+                                          (s_.yDoubled ? kFlagYDoubled : 0));
   for (size_t k = 0; k < tracks_.size(); ++k) {
-    set_le32(out, audioSizeOffset(int(k)), audioSize[k]);
-    set_le32(out, audioRateOffset(int(k)), audioRateField(tracks_[k].format));
+    base::writeLe32(&out[audioSizeOffset(int(k))], audioSize[k]);
+    base::writeLe32(&out[audioRateOffset(int(k))], audioRateField(tracks_[k].format));
   }
-  set_le32(out, kTreesSizeOffset, uint32_t(treeBlock.size()));
+  base::writeLe32(&out[kTreesSizeOffset], uint32_t(treeBlock.size()));
   for (int t = 0; t < kVideoTrees; ++t)
-    set_le32(out, treeSizeOffset(VideoTree(t)), trees[size_t(t)].sizeField());
+    base::writeLe32(&out[treeSizeOffset(VideoTree(t))], trees[size_t(t)].sizeField());
 
   // Frame chunks.
   std::vector<std::vector<uint8_t>> chunks(n);
@@ -243,7 +236,7 @@ Result<std::vector<uint8_t>> MovieEncoder::finish() {
     for (size_t k = 0; k < audio[i].size(); ++k) {
       if (audio[i][k].empty()) continue;
       types[i] |= frameTypeAudio(int(k));
-      put_le32(c, uint32_t(audio[i][k].size() + 4));
+      base::appendLe32(c, uint32_t(audio[i][k].size() + 4));
       c.insert(c.end(), audio[i][k].begin(), audio[i][k].end());
     }
     BitWriter video;
@@ -264,7 +257,7 @@ Result<std::vector<uint8_t>> MovieEncoder::finish() {
     if (c.size() > chunkLength(UINT32_MAX))
       return movieError(ErrorKind::TooLarge, Part::Video, "frame larger than 4 GiB", int64_t(i));
   }
-  for (const auto& c : chunks) put_le32(out, uint32_t(c.size()));
+  for (const auto& c : chunks) base::appendLe32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());
   out.insert(out.end(), treeBlock.begin(), treeBlock.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());

@@ -4,7 +4,6 @@
 #include "types.h"
 
 typedef DWORD REGSAM;
-typedef struct SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 
 #define HKEY_CLASSES_ROOT ((HKEY)(uintptr_t)0x80000000u)
 #define HKEY_CURRENT_USER ((HKEY)(uintptr_t)0x80000001u)

@@ -15,6 +15,7 @@ typedef uint16_t WORD;
 typedef uint32_t DWORD;
 typedef int32_t LONG;
 typedef uint32_t ULONG;
+typedef int64_t LONGLONG;
 typedef uint64_t ULONGLONG;
 typedef int INT;
 typedef unsigned int UINT;
@@ -27,12 +28,14 @@ typedef LPCSTR LPCTSTR;
 typedef BYTE* LPBYTE;
 typedef const BYTE* LPCBYTE;
 typedef DWORD* LPDWORD;
+typedef LONG* PLONG;
 typedef void* LPVOID;
 typedef const void* LPCVOID;
 typedef uintptr_t WPARAM;
 typedef intptr_t LPARAM;
 typedef intptr_t LRESULT;
 typedef uintptr_t UINT_PTR;
+typedef uintptr_t DWORD_PTR;
 typedef intptr_t INT_PTR;
 typedef intptr_t LONG_PTR;
 typedef WORD ATOM;
@@ -74,6 +77,9 @@ DECLARE_WIN32_HANDLE(HPALETTE);
 DECLARE_WIN32_HANDLE(HBITMAP);
 DECLARE_WIN32_HANDLE(HFONT);
 typedef void* HGLOBAL;
+
+// Security attributes are never given: callers pass none.
+typedef struct SECURITY_ATTRIBUTES* LPSECURITY_ATTRIBUTES;
 
 #define LOBYTE(w) ((BYTE)(((uintptr_t)(w)) & 0xff))
 #define HIBYTE(w) ((BYTE)((((uintptr_t)(w)) >> 8) & 0xff))

@@ -2,6 +2,8 @@
 // backends: SDL2 (a real window and real input) and headless (a script and a log).
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/settings.h"
@@ -21,6 +23,14 @@ class Backend {
 
   // The program looks at its queue without waiting: queues the input that has arrived.
   virtual void PollInput() = 0;
+
+  // The program waits for input until `due` (program clock time; none: no limit), showing
+  // the screen. True once it has queued input or posted a message, false when `due` has come.
+  // May end the process.
+  virtual bool WaitUntil(std::optional<int64_t> due) = 0;
+
+  // An event line the program wrote to the log itself (through its debug output).
+  virtual void NoteEvent(const std::string& line) { (void)line; }
 };
 
 Backend& CurrentBackend();

@@ -2,6 +2,7 @@
 #include "draw.h"
 
 #include <utility>
+#include <vector>
 
 #include "gdi_object.h"
 #include "palette.h"
@@ -20,6 +21,32 @@ void FillScreenArea(const Region& area, uint32_t deviceColor) {
     }
   }
   if (!clipped.Empty()) screen.Touch();
+}
+
+void CopyScreenArea(const Region& to, int dx, int dy) {
+  Screen& screen = CurrentScreen();
+  RECT bounds{0, 0, screen.width(), screen.height()};
+  Region area = to;
+  area.Intersect(bounds);
+  area.Offset(-dx, -dy);
+  area.Intersect(bounds);  // only what the screen holds can be copied
+  size_t width = static_cast<size_t>(screen.width());
+  // All of the source is read before anything is written, so overlaps do not matter.
+  std::vector<uint32_t> values;
+  for (const RECT& r : area.rects()) {
+    for (LONG y = r.top; y < r.bottom; ++y) {
+      for (LONG x = r.left; x < r.right; ++x)
+        values.push_back(screen.Load(static_cast<size_t>(y) * width + static_cast<size_t>(x)));
+    }
+  }
+  size_t next = 0;
+  for (const RECT& r : area.rects()) {
+    for (LONG y = r.top + dy; y < r.bottom + dy; ++y) {
+      for (LONG x = r.left + dx; x < r.right + dx; ++x)
+        screen.Store(static_cast<size_t>(y) * width + static_cast<size_t>(x), values[next++]);
+    }
+  }
+  if (!area.Empty()) screen.Touch();
 }
 
 void FillContextRect(const DeviceContext& dc, const RECT& rect, Rgb color) {

@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
+#include "base/code_page_1252.h"
 #include "draw.h"
 #include "palette.h"
-#include "platform/ansi_text.h"
 
 namespace win32 {
 namespace {
@@ -53,7 +53,7 @@ int Font::Width(const std::string& ansi) const {
   if (!face) return static_cast<int>(ansi.size()) * 6;
   int width = 0;
   for (char c : ansi) {
-    if (FT_Load_Char(face, AnsiCodePoint(static_cast<unsigned char>(c)),
+    if (FT_Load_Char(face, base::fromCodePage1252(static_cast<uint8_t>(c)),
                      FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) == 0) {
       width += static_cast<int>(face->glyph->advance.x >> 6);
     }
@@ -67,7 +67,7 @@ void Font::Draw(const DeviceContext& dc, int x, int y, const std::string& ansi, 
   uint32_t device = DeviceColor(dc, color);
   int pen = x;
   for (char c : ansi) {
-    if (FT_Load_Char(face, AnsiCodePoint(static_cast<unsigned char>(c)),
+    if (FT_Load_Char(face, base::fromCodePage1252(static_cast<uint8_t>(c)),
                      FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) {
       continue;
     }

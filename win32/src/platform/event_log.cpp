@@ -42,8 +42,9 @@ JsonValue JsonValue::Number(long long n) { return JsonValue{std::to_string(n)}; 
 
 JsonValue JsonValue::Null() { return JsonValue{"null"}; }
 
-void LogEvent(const std::string& event,
-              std::initializer_list<std::pair<const char*, JsonValue>> fields) {
+namespace {
+
+FILE* Log() {
   static FILE* log = [] {
     const std::string& path = CurrentSettings().logPath;
     FILE* f = path.empty() ? nullptr : std::fopen(path.c_str(), "a");
@@ -51,15 +52,27 @@ void LogEvent(const std::string& event,
       std::fprintf(stderr, "channels: cannot write the log %s\n", path.c_str());
     return f;
   }();
+  return log;
+}
+
+}  // namespace
+
+void LogLine(const std::string& json) {
+  FILE* log = Log();
   if (!log) return;
+  std::fputs((json + "\n").c_str(), log);
+  std::fflush(log);
+}
+
+void LogEvent(const std::string& event,
+              std::initializer_list<std::pair<const char*, JsonValue>> fields) {
+  if (!Log()) return;
   std::string line = "{\"ev\":" + JsonValue::String(event).text;
   for (const auto& [name, value] : fields) {
     line += ",";
     line += JsonValue::String(name).text + ":" + value.text;
   }
-  line += "}\n";
-  std::fputs(line.c_str(), log);
-  std::fflush(log);
+  LogLine(line + "}");
 }
 
 }  // namespace win32

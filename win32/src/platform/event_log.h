@@ -21,4 +21,10 @@ struct JsonValue {
 void LogEvent(const std::string& event,
               std::initializer_list<std::pair<const char*, JsonValue>> fields = {});
 
+// Writes one event line already made, a JSON object on one line without the newline.
+void LogLine(const std::string& json);
+
+// Whether `text` is exactly one JSON value (surrounding blanks allowed).
+bool IsJson(const std::string& text);
+
 }  // namespace win32

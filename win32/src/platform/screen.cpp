@@ -68,4 +68,11 @@ Screen& CurrentScreen() {
   return screen;
 }
 
+void ReplaceScreen(const ScreenMode& mode) {
+  Screen& screen = CurrentScreen();
+  uint64_t generation = screen.generation();
+  screen = Screen(mode);
+  screen.generation_ = generation + 1;  // backends see a new picture
+}
+
 }  // namespace win32

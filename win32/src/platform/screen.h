@@ -41,6 +41,8 @@ class Screen {
       pixels_[offset] = deviceColor;
     }
   }
+  // The device colour stored at pixel `offset`, as Store() took it.
+  uint32_t Load(size_t offset) const { return paletted() ? indices_[offset] : pixels_[offset]; }
   void Touch() { ++generation_; }
 
   // A colour as a non-paletted screen of this depth shows it.
@@ -51,6 +53,8 @@ class Screen {
   void SetSystemPalette(const std::array<Rgb, 256>& palette);
 
  private:
+  friend void ReplaceScreen(const ScreenMode& mode);
+
   ScreenMode mode_;
   std::vector<Rgb> pixels_;
   std::vector<uint8_t> indices_;
@@ -64,5 +68,8 @@ inline int StaticColorIndex(int i) { return i < 10 ? i : 236 + i; }
 
 // The screen of this process: CHANNELS_SCREEN, or else the backend's desktop.
 Screen& CurrentScreen();
+
+// Puts a black screen of another mode in its place.
+void ReplaceScreen(const ScreenMode& mode);
 
 }  // namespace win32

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/little_endian.h"
 #include "win32/registry.h"
 
 namespace win32 {
@@ -44,9 +45,7 @@ bool IsPlainString(const RegistryValue& v) {
 std::string FormatData(const RegistryValue& v) {
   if (IsPlainString(v)) return Quote(v.data.substr(0, v.data.size() - 1));
   if (v.type == REG_DWORD && v.data.size() == 4) {
-    uint32_t x = 0;
-    for (int i = 3; i >= 0; --i)
-      x = x << 8 | static_cast<unsigned char>(v.data[static_cast<size_t>(i)]);
+    const uint32_t x = base::readLe32(reinterpret_cast<const uint8_t*>(v.data.data()));
     char buf[16];
     std::snprintf(buf, sizeof buf, "dword:%08x", x);
     return buf;
@@ -106,8 +105,8 @@ bool ParseData(const std::string& text, RegistryValue& v) {
     }
     uint32_t x = static_cast<uint32_t>(std::stoul(digits, nullptr, 16));
     v.type = REG_DWORD;
-    v.data = std::string{static_cast<char>(x), static_cast<char>(x >> 8),
-                         static_cast<char>(x >> 16), static_cast<char>(x >> 24)};
+    v.data.assign(4, '\0');
+    base::writeLe32(reinterpret_cast<uint8_t*>(v.data.data()), x);
     return true;
   }
   if (text.rfind("hex:", 0) == 0) {

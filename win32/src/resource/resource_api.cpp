@@ -1,10 +1,17 @@
-// Resource look-ups over the embedded resource table. There is one module, so every module
-// handle names it; resources are found by number, whatever their language.
+// Resource look-ups in the program module's resource table. There is one module, so every
+// module handle names it; resources are found by number, whatever their language.
 #include <cstddef>
 #include <cstdint>
 
-#include "embedded_resources.h"
+#include "base/code_page_1252.h"
+#include "base/little_endian.h"
+#include "win32/module_resources.h"
 #include "win32_api.h"
+
+namespace win32 {
+// A weak reference: the table belongs to the program, and without one it reads as null.
+extern const ModuleResources g_moduleResources __attribute__((weak));
+}  // namespace win32
 
 namespace {
 
@@ -28,47 +35,39 @@ bool resourceNumber(LPCSTR name, uint16_t& number) {
   return number != 0;
 }
 
-const win32::EmbeddedResource* find(uint16_t type, uint16_t id) {
-  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
-    if (g_embeddedResources[i].type == type && g_embeddedResources[i].id == id)
-      return &g_embeddedResources[i];
+// The module's resources; none when the program links no table.
+const win32::ModuleResources& moduleResources() {
+  static constexpr win32::ModuleResources kNone = {nullptr, 0};
+  return &win32::g_moduleResources ? win32::g_moduleResources : kNone;
+}
+
+const win32::ModuleResource* find(uint16_t type, uint16_t id) {
+  const win32::ModuleResources& table = moduleResources();
+  for (std::size_t i = 0; i < table.count; ++i)
+    if (table.entries[i].type == type && table.entries[i].id == id) return &table.entries[i];
   return nullptr;
 }
 
 // The table entry a handle from FindResourceA stands for, or null for any other value.
-const win32::EmbeddedResource* entryOf(HRSRC handle) {
-  for (std::size_t i = 0; i < g_embeddedResourceCount; ++i)
-    if (reinterpret_cast<const void*>(handle) == &g_embeddedResources[i])
-      return &g_embeddedResources[i];
+const win32::ModuleResource* entryOf(HRSRC handle) {
+  const win32::ModuleResources& table = moduleResources();
+  for (std::size_t i = 0; i < table.count; ++i)
+    if (reinterpret_cast<const void*>(handle) == &table.entries[i]) return &table.entries[i];
   return nullptr;
 }
-
-// The character in code page 1252 for a UTF-16 character; '?' where it has none.
-char toCodePage1252(char16_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  static constexpr char16_t kHigh[32] = {
-      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  for (int i = 0; i < 32; ++i)
-    if (kHigh[i] != 0 && kHigh[i] == c) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-uint16_t wordAt(const unsigned char* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 }  // namespace
 
 HRSRC WINAPI FindResourceA(HMODULE, LPCSTR name, LPCSTR type) {
   uint16_t typeNumber = 0, nameNumber = 0;
   if (!resourceNumber(type, typeNumber) || !resourceNumber(name, nameNumber)) return nullptr;
-  const win32::EmbeddedResource* entry = find(typeNumber, nameNumber);
+  const win32::ModuleResource* entry = find(typeNumber, nameNumber);
   // The handle is the table entry itself; the table is never written through it.
-  return reinterpret_cast<HRSRC>(const_cast<win32::EmbeddedResource*>(entry));
+  return reinterpret_cast<HRSRC>(const_cast<win32::ModuleResource*>(entry));
 }
 
 HGLOBAL WINAPI LoadResource(HMODULE, HRSRC resource) {
-  const win32::EmbeddedResource* entry = entryOf(resource);
+  const win32::ModuleResource* entry = entryOf(resource);
   // Resource memory is read-only, as in a real module.
   return entry ? const_cast<unsigned char*>(entry->data) : nullptr;
 }
@@ -76,7 +75,7 @@ HGLOBAL WINAPI LoadResource(HMODULE, HRSRC resource) {
 LPVOID WINAPI LockResource(HGLOBAL data) { return data; }
 
 DWORD WINAPI SizeofResource(HMODULE, HRSRC resource) {
-  const win32::EmbeddedResource* entry = entryOf(resource);
+  const win32::ModuleResource* entry = entryOf(resource);
   return entry ? entry->size : 0;
 }
 
@@ -84,7 +83,7 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
   if (buffer == nullptr || bufferMax <= 0) return 0;
   buffer[0] = '\0';
   if (id > 0xFFFF) return 0;
-  const win32::EmbeddedResource* block = find(kStringType, static_cast<uint16_t>(id / 16 + 1));
+  const win32::ModuleResource* block = find(kStringType, static_cast<uint16_t>(id / 16 + 1));
   if (block == nullptr) return 0;
 
   // Sixteen strings, each a length word and that many UTF-16 characters; skip to ours.
@@ -92,13 +91,16 @@ int WINAPI LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
   const unsigned char* const end = block->data + block->size;
   for (UINT slot = 0;; ++slot) {
     if (end - p < 2) return 0;
-    const std::size_t length = wordAt(p);
+    const std::size_t length = base::readLe16(p);
     p += 2;
     if (static_cast<std::size_t>(end - p) / 2 < length) return 0;
     if (slot == id % 16) {
       const std::size_t room = static_cast<std::size_t>(bufferMax - 1);
       const std::size_t copied = length < room ? length : room;
-      for (std::size_t i = 0; i < copied; ++i) buffer[i] = toCodePage1252(wordAt(p + 2 * i));
+      // Into the ANSI code page; '?' for a character it lacks, as WideCharToMultiByte does.
+      for (std::size_t i = 0; i < copied; ++i)
+        buffer[i] =
+            static_cast<char>(base::toCodePage1252(base::readLe16(p + 2 * i)).value_or('?'));
       buffer[copied] = '\0';
       return static_cast<int>(copied);
     }

@@ -3,7 +3,7 @@
 // the commands IDOK and IDCANCEL.
 #include "dialog.h"
 
-#include <map>
+#include <memory>
 
 #include "dialog_template.h"
 #include "window.h"
@@ -11,14 +11,10 @@
 namespace win32 {
 namespace {
 
-struct DialogState {
-  bool ended = false;
-  INT_PTR result = 0;
-};
-
-std::map<HWND, DialogState>& Dialogs() {
-  static std::map<HWND, DialogState> dialogs;
-  return dialogs;
+// The dialog manager's record of a live dialog window; null for any other handle.
+DialogInfo* InfoOf(HWND dialog) {
+  Window* w = FindWindow(dialog);
+  return w ? w->dialog.get() : nullptr;
 }
 
 }  // namespace
@@ -29,7 +25,7 @@ HWND CreateDialogWindow(const RECT& rect, DWORD style, DWORD exStyle, const std:
       exStyle, "#32770", title.c_str(), style & ~static_cast<DWORD>(WS_VISIBLE), rect.left,
       rect.top, rect.right - rect.left, rect.bottom - rect.top, owner, nullptr, nullptr, nullptr);
   if (!dialog) return nullptr;
-  Dialogs()[dialog] = DialogState{};
+  FindWindow(dialog)->dialog = std::make_unique<DialogInfo>();
   SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
   SendMessageA(dialog, WM_INITDIALOG, 0, param);
   if (IsWindow(dialog) && (style & WS_VISIBLE)) ShowWindow(dialog, SW_SHOWNORMAL);
@@ -39,7 +35,8 @@ HWND CreateDialogWindow(const RECT& rect, DWORD style, DWORD exStyle, const std:
 INT_PTR RunModalLoop(HWND dialog, HWND owner) {
   if (owner) EnableWindow(owner, FALSE);
   MSG msg;
-  while (IsWindow(dialog) && !Dialogs()[dialog].ended) {
+  DialogInfo* info;
+  while ((info = InfoOf(dialog)) && !info->ended) {
     if (!GetMessageA(&msg, nullptr, 0, 0)) {
       // The quit request is for the loop outside: put it back and end this one.
       PostQuitMessage(static_cast<int>(msg.wParam));
@@ -51,9 +48,11 @@ INT_PTR RunModalLoop(HWND dialog, HWND owner) {
     }
   }
   if (owner) EnableWindow(owner, TRUE);
-  INT_PTR result = Dialogs()[dialog].result;
-  Dialogs().erase(dialog);
-  if (IsWindow(dialog)) DestroyWindow(dialog);
+  // A dialog destroyed behind the loop's back has no result left to give.
+  info = InfoOf(dialog);
+  if (!info) return 0;
+  INT_PTR result = info->result;
+  DestroyWindow(dialog);
   return result;
 }
 
@@ -66,7 +65,7 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   auto parsed = win32::ParseDialogTemplate(bytes, bytes ? SizeofResource(instance, found) : 0);
   if (!parsed) {
-    SetLastError(1813);  // ERROR_RESOURCE_TYPE_NOT_FOUND
+    SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
     return -1;
   }
   HWND dialog =
@@ -77,10 +76,10 @@ INT_PTR WINAPI DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND own
 }
 
 BOOL WINAPI EndDialog(HWND dialog, INT_PTR result) {
-  auto it = win32::Dialogs().find(dialog);
-  if (it == win32::Dialogs().end()) return FALSE;
-  it->second.ended = true;
-  it->second.result = result;
+  win32::DialogInfo* info = win32::InfoOf(dialog);
+  if (!info) return FALSE;
+  info->ended = true;
+  info->result = result;
   // The dialog disappears at once; the modal loop destroys it when it regains control.
   ShowWindow(dialog, SW_HIDE);
   return TRUE;

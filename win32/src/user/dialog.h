@@ -7,6 +7,12 @@
 
 namespace win32 {
 
+// What the dialog manager keeps on a dialog window.
+struct DialogInfo {
+  bool ended = false;  // EndDialog was called
+  INT_PTR result = 0;
+};
+
 // Creates a dialog window of the class "#32770" with `proc` as its dialog procedure and
 // sends it WM_INITDIALOG; it is shown afterwards when `style` has WS_VISIBLE.
 HWND CreateDialogWindow(const RECT& rect, DWORD style, DWORD exStyle, const std::string& title,

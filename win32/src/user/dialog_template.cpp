@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "base/code_page_1252.h"
+#include "base/little_endian.h"
+
 namespace win32 {
 namespace {
 
@@ -11,14 +14,14 @@ class Reader {
 
   bool Word(WORD& out) {
     if (at_ + 2 > size_) return false;
-    out = static_cast<WORD>(data_[at_] | data_[at_ + 1] << 8);
+    out = base::readLe16(data_ + at_);
     at_ += 2;
     return true;
   }
   bool Dword(DWORD& out) {
-    WORD low, high;
-    if (!Word(low) || !Word(high)) return false;
-    out = static_cast<DWORD>(low) | static_cast<DWORD>(high) << 16;
+    if (at_ + 4 > size_) return false;
+    out = base::readLe32(data_ + at_);
+    at_ += 4;
     return true;
   }
   bool Short(int& out) {
@@ -27,10 +30,12 @@ class Reader {
     out = static_cast<short>(w);
     return true;
   }
-  // A zero-terminated UTF-16 text; characters beyond Latin-1 become '?'.
+  // A zero-terminated UTF-16 text, into the ANSI code page as an ANSI window reads its text
+  // back: '?' for a character the code page lacks.
   bool Text(std::string& out) {
     out.clear();
-    for (WORD c; Word(c) && c != 0;) out += c < 256 ? static_cast<char>(c) : '?';
+    for (WORD c; Word(c) && c != 0;)
+      out += static_cast<char>(base::toCodePage1252(c).value_or('?'));
     return at_ <= size_ && at_ >= 2 && data_[at_ - 2] == 0 && data_[at_ - 1] == 0;
   }
   // A name or an ordinal (0xFFFF then a number), or nothing (0).

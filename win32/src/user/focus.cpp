@@ -1,12 +1,10 @@
 // Activation, keyboard focus and mouse capture.
 #include "focus.h"
 
+#include "user_state.h"
+
 namespace win32 {
 namespace {
-
-HWND g_active = nullptr;
-HWND g_focus = nullptr;
-HWND g_capture = nullptr;
 
 void ActivateNext(const Window& leaving) {
   for (Window* w : StackingOrder()) {
@@ -20,77 +18,76 @@ void ActivateNext(const Window& leaving) {
 }  // namespace
 
 void ActivateWindow(Window& window, WORD how) {
-  if (g_active == window.handle) return;
-  HWND previous = g_active;
+  if (User().active == window.handle) return;
+  HWND previous = User().active;
   HWND handle = window.handle;
   if (previous) {
-    if (g_focus == previous) {
-      g_focus = nullptr;
+    if (User().focus == previous) {
+      User().focus = nullptr;
       SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
     }
     SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0),
                  reinterpret_cast<LPARAM>(handle));
   }
-  g_active = handle;
+  User().active = handle;
   BringToTop(window);
   SendMessageA(handle, WM_QUERYNEWPALETTE, 0, 0);
-  if (g_active == handle) {
+  if (User().active == handle) {
     SendMessageA(handle, WM_ACTIVATE, MAKEWPARAM(how, 0), reinterpret_cast<LPARAM>(previous));
   }
 }
 
 void WindowHidden(const Window& window) {
-  if (g_focus == window.handle) g_focus = nullptr;
-  if (g_active == window.handle) {
-    g_active = nullptr;
+  if (User().focus == window.handle) User().focus = nullptr;
+  if (User().active == window.handle) {
+    User().active = nullptr;
     ActivateNext(window);
   }
 }
 
 void WindowGone(const Window& window) {
-  if (g_capture == window.handle) g_capture = nullptr;
+  if (User().capture == window.handle) User().capture = nullptr;
   WindowHidden(window);
 }
 
 }  // namespace win32
 
-HWND WINAPI GetActiveWindow(void) { return win32::g_active; }
+HWND WINAPI GetActiveWindow(void) { return win32::User().active; }
 
-HWND WINAPI GetFocus(void) { return win32::g_focus; }
+HWND WINAPI GetFocus(void) { return win32::User().focus; }
 
 HWND WINAPI SetFocus(HWND handle) {
-  HWND previous = win32::g_focus;
+  HWND previous = win32::User().focus;
   if (handle == previous) return previous;
   if (handle) {
     win32::Window* w = win32::FindWindow(handle);
     if (!w || (w->style & WS_DISABLED)) return nullptr;
-    if (win32::g_active != handle) win32::ActivateWindow(*w, WA_ACTIVE);
-    if (win32::g_focus == handle) return previous;
+    if (win32::User().active != handle) win32::ActivateWindow(*w, WA_ACTIVE);
+    if (win32::User().focus == handle) return previous;
   }
   if (previous) {
-    win32::g_focus = nullptr;
+    win32::User().focus = nullptr;
     SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
   }
-  win32::g_focus = handle;
+  win32::User().focus = handle;
   if (handle) SendMessageA(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
   return previous;
 }
 
-HWND WINAPI GetCapture(void) { return win32::g_capture; }
+HWND WINAPI GetCapture(void) { return win32::User().capture; }
 
 HWND WINAPI SetCapture(HWND handle) {
-  HWND previous = win32::g_capture;
+  HWND previous = win32::User().capture;
   if (!win32::FindWindow(handle)) return previous;
-  win32::g_capture = handle;
-  if (previous && previous != handle) {
-    SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
-  }
+  win32::User().capture = handle;
+  // The holder is told even when it takes the capture again itself, as Wine does.
+  if (previous) SendMessageA(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
   return previous;
 }
 
 BOOL WINAPI ReleaseCapture(void) {
-  HWND previous = win32::g_capture;
-  win32::g_capture = nullptr;
+  HWND previous = win32::User().capture;
+  win32::User().capture = nullptr;
   if (previous) SendMessageA(previous, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }

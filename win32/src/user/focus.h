@@ -10,7 +10,7 @@ namespace win32 {
 void ActivateWindow(Window& window, WORD how);
 
 // Forgets a window that is hidden or going away; activation passes to the next visible
-// window in the stacking order.
+// window in the stacking order. A capture the window held ends with it, untold.
 void WindowHidden(const Window& window);
 void WindowGone(const Window& window);
 

@@ -1,22 +1,15 @@
 #include "input.h"
 
 #include <cctype>
-#include <deque>
 
 #include "focus.h"
+#include "user_state.h"
 #include "window.h"
 
 namespace win32 {
 namespace {
 
-std::deque<InputEvent>& Queue() {
-  static std::deque<InputEvent> queue;
-  return queue;
-}
-
-WPARAM g_buttons = 0;  // MK_* of the mouse buttons held
-bool g_shift = false;
-POINT g_cursor{-1, -1};
+std::deque<InputEvent>& Queue() { return User().input; }
 
 const UINT kButtonDown[3] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
 const UINT kButtonUp[3] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
@@ -24,9 +17,9 @@ const WPARAM kButtonFlag[3] = {MK_LBUTTON, MK_RBUTTON, MK_MBUTTON};
 
 bool MouseMessage(const InputEvent& e, MSG& msg) {
   POINT point{e.x, e.y};
-  if (e.kind == InputEvent::Kind::kButtonDown) g_buttons |= kButtonFlag[e.button];
-  if (e.kind == InputEvent::Kind::kButtonUp) g_buttons &= ~kButtonFlag[e.button];
-  g_cursor = point;
+  if (e.kind == InputEvent::Kind::kButtonDown) User().buttons |= kButtonFlag[e.button];
+  if (e.kind == InputEvent::Kind::kButtonUp) User().buttons &= ~kButtonFlag[e.button];
+  User().cursor = point;
 
   Window* target = FindWindow(GetCapture());
   if (!target) target = WindowAtPoint(point);
@@ -53,7 +46,7 @@ bool MouseMessage(const InputEvent& e, MSG& msg) {
       msg.message = kButtonUp[e.button];
       break;
   }
-  msg.wParam = g_buttons | (g_shift ? MK_SHIFT : 0);
+  msg.wParam = User().buttons | (User().shift ? MK_SHIFT : 0);
   msg.lParam = MAKELPARAM(point.x - target->rect.left, point.y - target->rect.top);
   msg.pt = point;
   return true;
@@ -61,7 +54,7 @@ bool MouseMessage(const InputEvent& e, MSG& msg) {
 
 bool KeyMessage(const InputEvent& e, MSG& msg) {
   bool down = e.kind == InputEvent::Kind::kKeyDown;
-  if (e.vk == VK_SHIFT) g_shift = down;
+  if (e.vk == VK_SHIFT) User().shift = down;
   HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   if (!target) return false;
   // With Alt held, and for Alt itself, the keys are system keys.
@@ -73,7 +66,7 @@ bool KeyMessage(const InputEvent& e, MSG& msg) {
   if (e.alt) flags |= 1u << 29;
   if (!down) flags |= 3u << 30;
   msg.lParam = static_cast<LPARAM>(flags);
-  msg.pt = g_cursor;
+  msg.pt = User().cursor;
   return true;
 }
 
@@ -108,8 +101,9 @@ char KeyCharacter(UINT vk) {
     case VK_SPACE:
       return ' ';
   }
-  if (vk >= 'A' && vk <= 'Z') return static_cast<char>(g_shift ? vk : std::tolower(vk));
-  if (vk >= '0' && vk <= '9') return g_shift ? kShiftedDigits[vk - '0'] : static_cast<char>(vk);
+  if (vk >= 'A' && vk <= 'Z') return static_cast<char>(User().shift ? vk : std::tolower(vk));
+  if (vk >= '0' && vk <= '9')
+    return User().shift ? kShiftedDigits[vk - '0'] : static_cast<char>(vk);
   return 0;
 }
 

@@ -1,26 +1,22 @@
 // MessageBoxA: logged as the user sees it, then shown as a dialog of its own.
 #include "message_box.h"
 
-#include <algorithm>
-#include <vector>
+#include <memory>
 
+#include "base/code_page_1252.h"
 #include "dialog.h"
 #include "gdi/font.h"
-#include "platform/ansi_text.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
+#include "user_state.h"
 #include "window.h"
 
 namespace win32 {
 namespace {
 
-std::vector<HWND>& OpenBoxes() {
-  static std::vector<HWND> boxes;
-  return boxes;
-}
-
 MessageBoxState* StateOf(HWND box) {
-  return reinterpret_cast<MessageBoxState*>(GetWindowLongPtrA(box, DWLP_USER));
+  Window* w = FindWindow(box);
+  return w ? w->messageBox.get() : nullptr;
 }
 
 bool OverButton(const MessageBoxState& s, LPARAM lParam) {
@@ -36,7 +32,9 @@ void Redraw(HWND box, const MessageBoxState& s) {
 
 INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(box, DWLP_USER, lParam);
+    // The box keeps its own copy of what it shows, which goes away with it.
+    FindWindow(box)->messageBox =
+        std::make_unique<MessageBoxState>(*reinterpret_cast<const MessageBoxState*>(lParam));
     return TRUE;
   }
   MessageBoxState* s = StateOf(box);
@@ -89,7 +87,14 @@ INT_PTR CALLBACK MessageBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-HWND TopMessageBox() { return OpenBoxes().empty() ? nullptr : OpenBoxes().back(); }
+HWND TopMessageBox() {
+  // Handles grow with every window, so the last box in handle order is the newest.
+  const auto& windows = User().windows;
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    if (it->second->messageBox && !it->second->destroying) return it->first;
+  }
+  return nullptr;
+}
 
 }  // namespace win32
 
@@ -98,8 +103,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
   // Windows shows "Error" when the caption is null.
   std::string captionText = caption ? caption : "Error";
   std::string bodyText = text ? text : "";
-  win32::LogEvent("msgbox", {{"caption", JsonValue::String(win32::AnsiToUtf8(captionText))},
-                             {"text", JsonValue::String(win32::AnsiToUtf8(bodyText))},
+  win32::LogEvent("msgbox", {{"caption", JsonValue::String(base::codePage1252ToUtf8(captionText))},
+                             {"text", JsonValue::String(base::codePage1252ToUtf8(bodyText))},
                              {"type", JsonValue::Number(type)},
                              {"owner", owner ? JsonValue::Number(reinterpret_cast<intptr_t>(owner))
                                              : JsonValue::Null()}});
@@ -119,9 +124,5 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
       (type & MB_SYSTEMMODAL) ? WS_EX_TOPMOST : 0, captionText, owner, win32::MessageBoxProc,
       reinterpret_cast<LPARAM>(&state));
   if (!box) return 0;
-  win32::OpenBoxes().push_back(box);
-  INT_PTR result = win32::RunModalLoop(box, owner);
-  auto& boxes = win32::OpenBoxes();
-  boxes.erase(std::find(boxes.begin(), boxes.end(), box));
-  return static_cast<int>(result);
+  return static_cast<int>(win32::RunModalLoop(box, owner));
 }

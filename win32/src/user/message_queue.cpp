@@ -5,18 +5,13 @@
 
 #include "backend/backend.h"
 #include "input.h"
+#include "user_state.h"
 #include "window.h"
 
 namespace win32 {
 namespace {
 
-std::deque<MSG>& Posted() {
-  static std::deque<MSG> posted;
-  return posted;
-}
-
-bool g_quit = false;
-int g_quitCode = 0;
+std::deque<MSG>& Posted() { return User().posted; }
 
 bool InRange(UINT message, UINT first, UINT last) {
   return (first == 0 && last == 0) || (message >= first && message <= last);
@@ -35,11 +30,11 @@ bool NextMessage(MSG& msg, HWND filter, UINT first, UINT last, bool remove) {
       return true;
     }
   }
-  if (g_quit && InRange(WM_QUIT, first, last)) {
+  if (User().quit && InRange(WM_QUIT, first, last)) {
     msg = MSG{};
     msg.message = WM_QUIT;
-    msg.wParam = static_cast<WPARAM>(g_quitCode);
-    if (remove) g_quit = false;
+    msg.wParam = static_cast<WPARAM>(User().quitCode);
+    if (remove) User().quit = false;
     return true;
   }
   if (InRange(WM_MOUSEMOVE, first, last) || InRange(WM_KEYDOWN, first, last)) {
@@ -95,7 +90,7 @@ BOOL WINAPI WaitMessage(void) {
 
 BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window && !win32::FindWindow(window)) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
   MSG msg = {};
@@ -108,8 +103,8 @@ BOOL WINAPI PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void WINAPI PostQuitMessage(int exitCode) {
-  win32::g_quit = true;
-  win32::g_quitCode = exitCode;
+  win32::User().quit = true;
+  win32::User().quitCode = exitCode;
 }
 
 LRESULT WINAPI SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,44 +3,28 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <memory>
 
+#include "base/code_page_1252.h"
+#include "dialog.h"
 #include "focus.h"
 #include "gdi/draw.h"
-#include "platform/ansi_text.h"
+#include "message_box.h"
 #include "platform/event_log.h"
 #include "platform/screen.h"
+#include "user_state.h"
 
 namespace win32 {
 namespace {
 
-const HWND kDesktop = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x10010));
-uintptr_t g_nextHandle = 0x10020;
+std::map<HWND, std::unique_ptr<Window>>& Windows() { return User().windows; }
 
-std::map<HWND, std::unique_ptr<Window>>& Windows() {
-  static std::map<HWND, std::unique_ptr<Window>> windows;
-  return windows;
-}
+std::vector<Window*>& Stack() { return User().stacking; }
 
-std::vector<Window*>& Stack() {
-  static std::vector<Window*> stack;
-  return stack;
-}
+Window& Desktop() { return User().desktop; }
+
+bool IsDesktop(HWND handle) { return handle == Desktop().handle; }
 
 RECT ScreenRect() { return RECT{0, 0, CurrentScreen().width(), CurrentScreen().height()}; }
-
-Window& Desktop() {
-  static Window desktop = [] {
-    Window w;
-    w.handle = kDesktop;
-    w.style = WS_VISIBLE;
-    w.rect = ScreenRect();
-    w.title = "";
-    return w;
-  }();
-  return desktop;
-}
 
 bool Visible(const Window& w) { return (w.style & WS_VISIBLE) != 0; }
 
@@ -57,10 +41,33 @@ void SetVisible(Window& w, bool show) {
   }
 }
 
+// A window moved without a change of size takes along what it showed and had painted;
+// whatever else of it shows now is to be painted, its pending update area moving with it.
+void CarryContents(Window& w, const Region& before, int dx, int dy) {
+  Region kept = before;
+  for (const RECT& r : w.update.rects()) kept.Subtract(r);
+  kept.Offset(dx, dy);
+  Region after = VisibleRegion(w);
+  kept.Intersect(after);
+  CopyScreenArea(kept, dx, dy);
+  w.update.Offset(dx, dy);
+  Region uncovered = after;
+  for (const RECT& r : kept.rects()) uncovered.Subtract(r);
+  if (!uncovered.Empty()) {
+    w.update.Add(uncovered);
+    w.erase = true;
+  }
+  w.update.Intersect(after);
+}
+
 }  // namespace
 
+// Out of line, where the per-window records are complete types.
+Window::Window() = default;
+Window::~Window() = default;
+
 Window* FindWindow(HWND handle) {
-  if (handle == kDesktop) return &Desktop();
+  if (IsDesktop(handle)) return &Desktop();
   auto it = Windows().find(handle);
   return it == Windows().end() || it->second->destroying ? nullptr : it->second.get();
 }
@@ -129,8 +136,8 @@ void LogWindowEvent(const char* op, const Window& window) {
   LogEvent(
       "window",
       {{"op", JsonValue::String(op)},
-       {"class", JsonValue::String(AnsiToUtf8(window.windowClass->name))},
-       {"title", JsonValue::String(AnsiToUtf8(window.title))},
+       {"class", JsonValue::String(base::codePage1252ToUtf8(window.windowClass->name))},
+       {"title", JsonValue::String(base::codePage1252ToUtf8(window.title))},
        {"rect", JsonValue::Raw("[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
                                std::to_string(r.right) + "," + std::to_string(r.bottom) + "]")}});
 }
@@ -145,11 +152,11 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
                             LPVOID) {
   const win32::WindowClass* windowClass = win32::FindClass(className);
   if (!windowClass) {
-    SetLastError(1407);  // ERROR_CANNOT_FIND_WND_CLASS
+    SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
   if (parent && !FindWindow(parent)) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return nullptr;
   }
   if (x == CW_USEDEFAULT) x = y = 0;
@@ -159,15 +166,15 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
   }
   auto record = std::make_unique<Window>();
   Window& w = *record;
-  w.handle = reinterpret_cast<HWND>(win32::g_nextHandle);
-  win32::g_nextHandle += 4;
+  w.handle = reinterpret_cast<HWND>(win32::User().nextHandle);
+  win32::User().nextHandle += 4;
   w.windowClass = windowClass;
   w.proc = windowClass->fields.lpfnWndProc;
   w.style = style & ~static_cast<DWORD>(WS_VISIBLE);
   w.exStyle = exStyle;
   w.rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
   w.title = title ? title : "";
-  w.owner = parent == win32::kDesktop ? nullptr : parent;
+  w.owner = win32::IsDesktop(parent) ? nullptr : parent;
   w.instance = instance;
   w.extra.assign(static_cast<size_t>(windowClass->fields.cbWndExtra), 0);
   HWND handle = w.handle;
@@ -189,8 +196,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD
 
 BOOL WINAPI DestroyWindow(HWND handle) {
   Window* w = FindWindow(handle);
-  if (!w || handle == win32::kDesktop) {
-    SetLastError(1400);  // ERROR_INVALID_WINDOW_HANDLE
+  if (!w || win32::IsDesktop(handle)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
   // Owned windows go first, as they cannot outlive their owner.
@@ -201,7 +208,6 @@ BOOL WINAPI DestroyWindow(HWND handle) {
   for (HWND o : owned) DestroyWindow(o);
 
   win32::SetVisible(*w, false);
-  if (GetCapture() == handle) ReleaseCapture();
   SendMessageA(handle, WM_DESTROY, 0, 0);
   SendMessageA(handle, WM_NCDESTROY, 0, 0);
   w->destroying = true;
@@ -250,7 +256,7 @@ BOOL WINAPI IsWindowEnabled(HWND handle) {
 
 BOOL WINAPI SetWindowPos(HWND handle, HWND, int x, int y, int cx, int cy, UINT flags) {
   Window* w = FindWindow(handle);
-  if (!w || handle == win32::kDesktop) return FALSE;
+  if (!w || win32::IsDesktop(handle)) return FALSE;
   RECT old = w->rect;
   RECT next = old;
   if (!(flags & SWP_NOMOVE)) {
@@ -269,9 +275,13 @@ BOOL WINAPI SetWindowPos(HWND handle, HWND, int x, int y, int cx, int cy, UINT f
   if (moved || sized) {
     win32::Region before = win32::VisibleRegion(*w);
     w->rect = next;
-    // The window's contents are not carried along: all of it is painted again.
-    w->update = win32::Region();
-    InvalidateRect(handle, nullptr, TRUE);
+    if (sized) {
+      // A new size: all of it is painted again.
+      w->update = win32::Region();
+      InvalidateRect(handle, nullptr, TRUE);
+    } else {
+      win32::CarryContents(*w, before, next.left - old.left, next.top - old.top);
+    }
     before.Subtract(next);
     win32::ExposeArea(before);
   }
@@ -303,7 +313,7 @@ BOOL WINAPI GetClientRect(HWND handle, LPRECT rect) {
   return TRUE;
 }
 
-HWND WINAPI GetDesktopWindow(void) { return win32::kDesktop; }
+HWND WINAPI GetDesktopWindow(void) { return win32::Desktop().handle; }
 
 LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
   Window* w = FindWindow(handle);
@@ -321,7 +331,7 @@ LONG_PTR WINAPI GetWindowLongPtrA(HWND handle, int index) {
       return w->userData;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
-    SetLastError(1413);  // ERROR_INVALID_INDEX
+    SetLastError(ERROR_INVALID_INDEX);
     return 0;
   }
   LONG_PTR value;
@@ -351,7 +361,7 @@ LONG_PTR WINAPI SetWindowLongPtrA(HWND handle, int index, LONG_PTR value) {
       return old;
   }
   if (index < 0 || static_cast<size_t>(index) + sizeof(LONG_PTR) > w->extra.size()) {
-    SetLastError(1413);  // ERROR_INVALID_INDEX
+    SetLastError(ERROR_INVALID_INDEX);
     return 0;
   }
   std::memcpy(w->extra.data() + index, &value, sizeof value);

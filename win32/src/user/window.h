@@ -3,6 +3,7 @@
 // rectangle, in screen coordinates.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@
 #include "win32_api.h"
 
 namespace win32 {
+
+struct DialogInfo;       // dialog.h
+struct MessageBoxState;  // message_box.h
 
 struct WindowClass {
   std::string name;
@@ -32,6 +36,11 @@ struct Window {
   Region update;                     // screen coordinates
   bool erase = false;                // the update area still has to be erased
   bool destroying = false;
+  std::unique_ptr<DialogInfo> dialog;           // dialogs: the modal loop's state
+  std::unique_ptr<MessageBoxState> messageBox;  // message boxes: what the box shows
+
+  Window();
+  ~Window();
 };
 
 // The class of a name, compared without regard to case; null when none is registered.

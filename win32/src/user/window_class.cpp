@@ -1,23 +1,12 @@
 // Window classes, registered by name (names compare without regard to case).
 #include <strings.h>
 
-#include <deque>
-
-#include "window.h"
+#include "user_state.h"
 
 namespace win32 {
 namespace {
 
-std::deque<WindowClass>& Classes() {
-  static std::deque<WindowClass> classes = [] {
-    // The system's dialog class, "#32770", whose window procedure is the dialog manager's.
-    WNDCLASSA dialog = {};
-    dialog.lpfnWndProc = DefDlgProcA;
-    dialog.cbWndExtra = DLGWINDOWEXTRA;
-    return std::deque<WindowClass>{{"#32770", dialog, 0x8002}};
-  }();
-  return classes;
-}
+std::deque<WindowClass>& Classes() { return User().classes; }
 
 }  // namespace
 
@@ -39,7 +28,7 @@ ATOM WINAPI RegisterClassA(const WNDCLASSA* windowClass) {
     return 0;
   }
   if (win32::FindClass(windowClass->lpszClassName)) {
-    SetLastError(1410);  // ERROR_CLASS_ALREADY_EXISTS
+    SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return 0;
   }
   auto& classes = win32::Classes();

@@ -1,6 +1,6 @@
 // Reading a Smacker movie frame by frame.
 //
-//   auto movie = smk::Movie::open("INTRO.SMK");        // or Movie::openMemory(bytes)
+//   auto movie = smk::Movie::open("INTRO.SMK");  // or openMemory(bytes), open(std::move(reader))
 //   if (!movie) { report(movie.error().describe()); return; }
 //   while (const smk::Frame* f = movie->decodeNextFrame()) {
 //     if (f->hasPicture) show(f->picture, *f->palette, f->rects);
@@ -11,8 +11,8 @@
 // Output matches FFmpeg's Smacker decoders bit for bit, damaged frames included: a frame whose
 // video data is damaged has no picture (hasPicture false, damage says why) but its audio is
 // delivered; a frame whose palette or audio framing is broken reports that in damage too, and
-// the next call reads the next frame at its own offset; a file cut short ends the movie after
-// the frame it cuts.
+// the next call reads the next frame at its own offset; a file cut short, or a read that fails,
+// ends the movie after the frame it cuts (damage says which).
 //
 // All buffers are allocated by open(): decoding a frame allocates nothing (an audio chunk
 // larger than the header's per-track hint grows that track's buffer once, within the limit).
@@ -28,12 +28,9 @@
 
 #include "smk/error.h"
 #include "smk/header.h"
+#include "smk/reader.h"
 
 namespace smk {
-
-namespace detail {
-class Source;
-}
 
 struct Rgb {
   uint8_t r, g, b;
@@ -86,6 +83,8 @@ class Movie {
   static Result<Movie> openMemory(std::span<const uint8_t> bytes);
   // Reads from memory the Movie takes over.
   static Result<Movie> openMemory(std::vector<uint8_t>&& bytes);
+  // Streams from the caller's reader, which the Movie takes over (nullptr: an Io error).
+  static Result<Movie> open(std::unique_ptr<Reader> reader);
 
   Movie(Movie&&) noexcept;
   Movie& operator=(Movie&&) noexcept;
@@ -103,7 +102,6 @@ class Movie {
  private:
   struct Impl;
   explicit Movie(std::unique_ptr<Impl> impl);
-  static Result<Movie> openSource(std::unique_ptr<detail::Source> source);
   std::unique_ptr<Impl> impl_;
 };
 

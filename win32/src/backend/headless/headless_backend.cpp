@@ -1,14 +1,15 @@
 #include "headless_backend.h"
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/event_log.h"
 #include "platform/host_files.h"
+#include "platform/program_clock.h"
 #include "platform/screen.h"
 #include "screenshot.h"
 #include "script_input.h"
+#include "user/display_mode.h"
 #include "user/message_box.h"
 
 namespace win32 {
@@ -31,15 +32,58 @@ HeadlessBackend::HeadlessBackend() {
   script_ = std::move(*script);
 }
 
-void HeadlessBackend::WaitForInput() {
+// Script commands run while the program waits. A `wait` lets program time pass (on the
+// virtual clock it jumps, stopping first at each time the program waits for); an `until
+// frame` lets the program run until the movie has shown that frame.
+bool HeadlessBackend::WaitUntil(std::optional<int64_t> due) {
   while (true) {
+    if (resumeAt_) {
+      if (due && *due <= *resumeAt_) {
+        PassTimeUntil(*due);
+        return false;
+      }
+      PassTimeUntil(*resumeAt_);
+      resumeAt_.reset();
+      continue;
+    }
+    if (untilFrame_) {
+      if (lastFrame_ >= untilFrame_->number) {
+        untilFrame_.reset();
+      } else if (due) {
+        PassTimeUntil(*due);
+        return false;
+      } else {
+        Complain(*untilFrame_, "no movie is playing");
+        untilFrame_.reset();
+      }
+      continue;
+    }
     if (script_.empty()) {
+      // The program may still get on by itself (a movie plays on); a wait for input alone
+      // would never end.
+      if (due) {
+        PassTimeUntil(*due);
+        return false;
+      }
       LogEvent("script-end");
       ExitProcessWithCode(2);
     }
     ScriptCommand command = script_.front();
     script_.pop();
-    if (Execute(command)) return;
+    if (Execute(command)) return true;
+  }
+}
+
+void HeadlessBackend::NoteEvent(const std::string& line) {
+  if (line.rfind("{\"ev\":\"movie\",\"op\":\"open\"", 0) == 0) {
+    lastFrame_ = -1;
+  } else if (line.rfind("{\"ev\":\"frame\",", 0) == 0) {
+    static const char kIndex[] = "\"index\":";
+    size_t at = line.find(kIndex);
+    if (at != std::string::npos) {
+      long index = std::strtol(line.c_str() + at + sizeof kIndex - 1, nullptr, 10);
+      if (index > lastFrame_) lastFrame_ = index;
+    }
   }
 }
 
@@ -55,16 +99,18 @@ bool HeadlessBackend::Execute(const ScriptCommand& command) {
       if (!WriteScreenshot(CurrentScreen(), command.name))
         Complain(command, "cannot write the file");
       return false;
+    case K::kScreen:
+      ChangeDisplayMode(*ScreenModeAfter(CurrentScreen().mode(), command.name));
+      return true;
     case K::kWait:
-      // There are no timers: on the virtual clock waiting changes nothing.
-      if (!CurrentSettings().virtualClock) usleep(static_cast<useconds_t>(command.number) * 1000);
+      resumeAt_ = ClockNow() + command.number * kClockTicksPerMs;
       return false;
     case K::kUntilMsgbox:
       if (!TopMessageBox())
         Complain(command, "no message box is open, and nothing else will open one");
       return false;
     case K::kUntilFrame:
-      Complain(command, "no movie is playing");
+      untilFrame_ = command;
       return false;
     case K::kMsgboxOk:
       if (HWND box = TopMessageBox()) {

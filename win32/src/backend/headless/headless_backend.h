@@ -9,11 +9,14 @@ namespace win32 {
 
 class HeadlessBackend : public Backend {
  public:
-  HeadlessBackend();
+  HeadlessBackend();  // the script of the settings
+  explicit HeadlessBackend(Script script) : script_(std::move(script)) {}
 
   ScreenMode DesktopMode() override { return ScreenMode{}; }
-  void WaitForInput() override;
+  void WaitForInput() override { WaitUntil(std::nullopt); }
   void PollInput() override {}
+  bool WaitUntil(std::optional<int64_t> due) override;
+  void NoteEvent(const std::string& line) override;
 
  private:
   // Runs one command; true when it gave the program something to do.
@@ -21,6 +24,12 @@ class HeadlessBackend : public Backend {
   void Complain(const ScriptCommand& command, const char* why);
 
   Script script_;
+  // A `wait` in progress: the script goes on at this clock time.
+  std::optional<int64_t> resumeAt_;
+  // An `until frame` in progress.
+  std::optional<ScriptCommand> untilFrame_;
+  // The highest frame shown of the movie opened last; -1 before its first.
+  long lastFrame_ = -1;
 };
 
 }  // namespace win32

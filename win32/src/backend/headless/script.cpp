@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -23,11 +24,26 @@ const std::map<std::string, Syntax>& Commands() {
       {"altkey", {K::kAltKey, Syntax::kName}},
       {"wait", {K::kWait, Syntax::kNumber}},
       {"screenshot", {K::kScreenshot, Syntax::kName}},
+      {"screen", {K::kScreen, Syntax::kName}},
   };
   return commands;
 }
 
 }  // namespace
+
+std::optional<ScreenMode> ScreenModeAfter(const ScreenMode& current, const std::string& text) {
+  int width = 0;
+  int height = 0;
+  char end = 0;
+  if (std::sscanf(text.c_str(), "%5dx%5d%c", &width, &height, &end) == 2) {
+    if (width <= 0 || height <= 0) return std::nullopt;
+    ScreenMode mode = current;
+    mode.width = width;
+    mode.height = height;
+    return mode;
+  }
+  return ParseScreenMode(text);
+}
 
 std::optional<Script> Script::Parse(const std::string& text, std::string& error) {
   Script script;
@@ -68,6 +84,9 @@ std::optional<Script> Script::Parse(const std::string& text, std::string& error)
           break;
         case Syntax::kName:
           ok = static_cast<bool>(words >> command.name);
+          if (ok && command.kind == ScriptCommand::Kind::kScreen) {
+            ok = ScreenModeAfter(ScreenMode{}, command.name).has_value();
+          }
           break;
         case Syntax::kNumber:
           ok = static_cast<bool>(words >> command.number) && command.number >= 0;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/settings.h"
+
 namespace win32 {
 
 struct ScriptCommand {
@@ -22,6 +24,7 @@ struct ScriptCommand {
     kUntilMsgbox,
     kMsgboxOk,
     kScreenshot,  // name: file
+    kScreen,      // name: the new display mode, "WxH" (same depth) or as CHANNELS_SCREEN
   };
   Kind kind;
   int x = 0;
@@ -31,6 +34,10 @@ struct ScriptCommand {
   int line = 0;
   std::string text;  // the line as written, for messages
 };
+
+// The display mode a `screen` command asks for: "WxH" changes the size of `current`, a full
+// mode as CHANNELS_SCREEN takes it replaces it. Nothing when the text is neither.
+std::optional<ScreenMode> ScreenModeAfter(const ScreenMode& current, const std::string& text);
 
 class Script {
  public:

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/program_clock.h"
 #include "platform/screen.h"
 #include "sdl_events.h"
 
@@ -110,6 +111,37 @@ void SdlBackend::PollInput() {
   Present();
   SDL_Event event;
   while (SDL_PollEvent(&event)) Handle(event);
+}
+
+}  // namespace win32
+
+namespace win32 {
+
+// Most of the wait is spent in SDL's event wait; its timeout is coarse, so the last
+// stretch is a precise sleep to the due time.
+bool SdlBackend::WaitUntil(std::optional<int64_t> due) {
+  if (!due) {
+    WaitForInput();
+    return true;
+  }
+  constexpr int64_t kPreciseStretch = 2 * kClockTicksPerMs;
+  PollInput();
+  while (!InputPending()) {
+    int64_t left = *due - ClockNow();
+    if (left <= 0) return false;
+    if (!video_ || CurrentSettings().virtualClock || left <= kPreciseStretch) {
+      PassTimeUntil(*due);
+      return false;
+    }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(
+            &event,
+            static_cast<int>((left - kPreciseStretch + kClockTicksPerMs - 1) / kClockTicksPerMs))) {
+      Handle(event);
+      PollInput();
+    }
+  }
+  return true;
 }
 
 }  // namespace win32

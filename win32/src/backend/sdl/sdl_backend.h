@@ -19,6 +19,7 @@ class SdlBackend : public Backend {
   ScreenMode DesktopMode() override;
   void WaitForInput() override;
   void PollInput() override;
+  bool WaitUntil(std::optional<int64_t> due) override;
 
  private:
   void Open();
