@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 
+#include "base/little_endian.h"
 #include "decode_all.h"
 #include "smk/movie.h"
 #include "test_movie.h"
@@ -19,15 +20,11 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void set32(Bytes& b, size_t offset, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(v >> (8 * i));
-}
+Bytes example() { return workedExample().bytes(); }
 
-Bytes base() { return workedExample().bytes(); }
-
-Bytes baseWith(size_t offset, uint32_t value) {
-  Bytes b = base();
-  set32(b, offset, value);
+Bytes exampleWith(size_t offset, uint32_t value) {
+  Bytes b = example();
+  base::writeLe32(&b[offset], value);
   return b;
 }
 
@@ -155,29 +152,30 @@ const std::vector<Case> kCases = {
     {"empty_file", [] { return Bytes{}; }, rejected(ErrorKind::Truncated)},
     {"shorter_than_header",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b.resize(50);
        return b;
      },
      rejected(ErrorKind::Truncated)},
     {"unknown_signature",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b[3] = '3';
        return b;
      },
      rejected(ErrorKind::Unsupported)},
     // Sizes.
-    {"width_zero", [] { return baseWith(format::kWidthOffset, 0); }, rejected(ErrorKind::Corrupt)},
-    {"height_above_cap", [] { return baseWith(format::kHeightOffset, 4097); },
+    {"width_zero", [] { return exampleWith(format::kWidthOffset, 0); },
+     rejected(ErrorKind::Corrupt)},
+    {"height_above_cap", [] { return exampleWith(format::kHeightOffset, 4097); },
      rejected(ErrorKind::TooLarge)},
-    {"width_overflows_32_bits", [] { return baseWith(format::kWidthOffset, 0xFFFFFFFF); },
+    {"width_overflows_32_bits", [] { return exampleWith(format::kWidthOffset, 0xFFFFFFFF); },
      rejected(ErrorKind::TooLarge)},
     {"doubled_picture_above_cap",
      [] {
-       Bytes b = baseWith(format::kWidthOffset, 4096);
-       set32(b, format::kHeightOffset, 4096);
-       set32(b, format::kFlagsOffset, format::kFlagYDoubled);
+       Bytes b = exampleWith(format::kWidthOffset, 4096);
+       base::writeLe32(&b[format::kHeightOffset], 4096);
+       base::writeLe32(&b[format::kFlagsOffset], format::kFlagYDoubled);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
@@ -211,43 +209,43 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(m->header().storedFrames, 0u);
        EXPECT_TRUE(d.frames.empty());
      }},
-    {"frame_count_above_cap", [] { return baseWith(format::kFramesOffset, 0x1000000); },
+    {"frame_count_above_cap", [] { return exampleWith(format::kFramesOffset, 0x1000000); },
      rejected(ErrorKind::TooLarge)},
     {"ring_frame_pushes_count_above_cap",
      [] {
-       Bytes b = baseWith(format::kFramesOffset, 0xFFFFFF);
-       set32(b, format::kFlagsOffset, format::kFlagRingFrame);
+       Bytes b = exampleWith(format::kFramesOffset, 0xFFFFFF);
+       base::writeLe32(&b[format::kFlagsOffset], format::kFlagRingFrame);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
-    {"frame_tables_beyond_file", [] { return baseWith(format::kFramesOffset, 1000); },
+    {"frame_tables_beyond_file", [] { return exampleWith(format::kFramesOffset, 1000); },
      rejected(ErrorKind::Truncated)},
     // Frame rate.
-    {"frame_rate_zero_is_10_fps", [] { return baseWith(format::kFrameRateOffset, 0); },
+    {"frame_rate_zero_is_10_fps", [] { return exampleWith(format::kFrameRateOffset, 0); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 10000u);
      }},
     {"frame_rate_negative_is_10us_units",
-     [] { return baseWith(format::kFrameRateOffset, static_cast<uint32_t>(-6667)); },
+     [] { return exampleWith(format::kFrameRateOffset, static_cast<uint32_t>(-6667)); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 6667u);
      }},
-    {"frame_rate_int_min", [] { return baseWith(format::kFrameRateOffset, 0x80000000u); },
+    {"frame_rate_int_min", [] { return exampleWith(format::kFrameRateOffset, 0x80000000u); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483648u);
      }},
-    {"frame_rate_largest_accepted", [] { return baseWith(format::kFrameRateOffset, 21474836); },
+    {"frame_rate_largest_accepted", [] { return exampleWith(format::kFrameRateOffset, 21474836); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483600u);
      }},
-    {"frame_rate_above_cap", [] { return baseWith(format::kFrameRateOffset, 21474837); },
+    {"frame_rate_above_cap", [] { return exampleWith(format::kFrameRateOffset, 21474837); },
      rejected(ErrorKind::TooLarge)},
     // Flags.
-    {"unknown_flag_bits_ignored", [] { return baseWith(format::kFlagsOffset, 0xFFFFFFF8u); },
+    {"unknown_flag_bits_ignored", [] { return exampleWith(format::kFlagsOffset, 0xFFFFFFF8u); },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().yScale, YScale::None);
@@ -255,7 +253,7 @@ const std::vector<Case> kCases = {
      }},
     {"both_y_flags_mean_doubled",
      [] {
-       return baseWith(format::kFlagsOffset, format::kFlagYInterlaced | format::kFlagYDoubled);
+       return exampleWith(format::kFlagsOffset, format::kFlagYInterlaced | format::kFlagYDoubled);
      },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
@@ -274,12 +272,12 @@ const std::vector<Case> kCases = {
        EXPECT_TRUE(d.audio[0].empty());
      }},
     // Tree block.
-    {"tree_block_beyond_file", [] { return baseWith(format::kTreesSizeOffset, 10000); },
+    {"tree_block_beyond_file", [] { return exampleWith(format::kTreesSizeOffset, 10000); },
      rejected(ErrorKind::Truncated)},
     {"tree_size_field_absurd",
-     [] { return baseWith(format::treeSizeOffset(format::kTypeTree), 0xFFFFFFFF); },
+     [] { return exampleWith(format::treeSizeOffset(format::kTypeTree), 0xFFFFFFFF); },
      rejected(ErrorKind::Corrupt)},
-    {"tree_block_size_zero", [] { return baseWith(format::kTreesSizeOffset, 0); },
+    {"tree_block_size_zero", [] { return exampleWith(format::kTreesSizeOffset, 0); },
      rejected(ErrorKind::Corrupt)},
     // 8-bit trees.
     {"byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); },
@@ -570,7 +568,7 @@ const std::vector<Case> kCases = {
     // Bytes after the last frame.
     {"bytes_after_last_frame",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b.resize(b.size() + 100, 0xAB);
        return b;
      },
@@ -671,7 +669,7 @@ TEST(RobustnessProgram, FileShrinkingWhilePlayingEndsTheMovie) {
 }
 
 TEST(RobustnessProgram, MovieWithoutAudioGivesNoSamples) {
-  auto movie = Movie::openMemory(base());
+  auto movie = Movie::openMemory(example());
   ASSERT_TRUE(movie.ok());
   for (const AudioTrack& t : movie->header().audio) EXPECT_FALSE(t.present());
   const Frame* f = movie->decodeNextFrame();
