@@ -22,6 +22,7 @@
 #include "base/little_endian.h"
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
+#include "smk/format.h"
 
 namespace fs = std::filesystem;
 
@@ -59,18 +60,21 @@ Result run_one(const fs::path& file, bool smk4) {
   const std::vector<uint8_t> orig((std::istreambuf_iterator<char>(in)), {});
   Result r;
   r.original = orig.size();
-  const unsigned w = base::readLe32(&orig[4]), h = base::readLe32(&orig[8]);
-  const uint32_t flags = base::readLe32(&orig[0x14]), audio = base::readLe32(&orig[0x48]);
+  using namespace smk::format;
+  const unsigned w = base::readLe32(&orig[kWidthOffset]), h = base::readLe32(&orig[kHeightOffset]);
+  const uint32_t flags = base::readLe32(&orig[kFlagsOffset]),
+                 audio = base::readLe32(&orig[audioRateOffset(0)]);
+  const uint32_t audio_rate = audio & kAudioRateMask, audio_flags = audio >> kAudioFlagsShift;
   const size_t frame_bytes = size_t(w) * h * 3;
   const std::vector<uint8_t> frames = video_of(file.string());
   r.frames = frames.size() / frame_bytes;
-  const bool is16 = audio & (1u << 29);
+  const bool is16 = audio_flags & kAudio16Bit;
   const std::vector<uint8_t> sound =
-      (audio & 0xFFFFFF) ? audio_of(file.string(), is16) : std::vector<uint8_t>{};
+      audio_rate ? audio_of(file.string(), is16) : std::vector<uint8_t>{};
 
   // A stored ring frame that shows the first picture again is re-made as our ring frame;
   // any other is kept as an ordinary frame.
-  const bool ring = (flags & 1) && r.frames > 1 &&
+  const bool ring = (flags & kFlagRingFrame) && r.frames > 1 &&
                     std::equal(frames.begin(), frames.begin() + long(frame_bytes),
                                frames.end() - long(frame_bytes));
   const size_t regular = ring ? r.frames - 1 : r.frames;
@@ -79,21 +83,34 @@ Result run_one(const fs::path& file, bool smk4) {
   smk::enc::MovieSettings s;
   s.width = w;
   s.height = h;
-  s.frame_rate = int32_t(base::readLe32(&orig[0x10]));
+  s.frameRate = int32_t(base::readLe32(&orig[kFrameRateOffset]));
   s.smk4 = smk4;
-  s.ring_frame = ring;
-  s.y_interlaced = flags & 2;
-  s.y_doubled = flags & 4;
+  s.ringFrame = ring;
+  s.yInterlaced = flags & kFlagYInterlaced;
+  s.yDoubled = flags & kFlagYDoubled;
   s.quality = 100;
-  smk::enc::MovieEncoder enc(s);
-  smk::enc::RgbConverter conv({w, h, 0, 256});
+  // An encoder error leaves the movie marked as not exact.
+  auto failed = [&](const smk::Error& e) {
+    std::fprintf(stderr, "encbench: %s: %s\n", file.filename().c_str(), e.describe().c_str());
+    return r;
+  };
+  auto enc = smk::enc::MovieEncoder::create(s);
+  if (!enc) return failed(enc.error());
+  auto conv = smk::enc::RgbConverter::create({w, h, 0, 256});
+  if (!conv) return failed(conv.error());
   for (size_t f = 0; f < regular; ++f) {
-    conv.convert(std::span<const uint8_t>(frames.data() + f * frame_bytes, frame_bytes));
-    enc.add_frame(conv.indices(), conv.palette());
+    if (auto st = conv->convert({frames.data() + f * frame_bytes, frame_bytes}); !st)
+      return failed(st.error());
+    if (auto st = enc->addFrame(conv->indices(), conv->palette()); !st) return failed(st.error());
   }
-  if (!sound.empty())
-    enc.add_audio({audio & 0xFFFFFF, audio & (1u << 28) ? 2u : 1u, is16 ? 16u : 8u, true}, sound);
-  const std::vector<uint8_t> ours = enc.finish();
+  if (!sound.empty()) {
+    const smk::enc::AudioFormat format{audio_rate, audio_flags & kAudioStereo ? 2u : 1u,
+                                       is16 ? 16u : 8u, true};
+    if (auto st = enc->addAudio(format, sound); !st) return failed(st.error());
+  }
+  auto encoded = enc->finish();
+  if (!encoded) return failed(encoded.error());
+  const std::vector<uint8_t> ours = std::move(*encoded);
   r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   r.ours = ours.size();
 

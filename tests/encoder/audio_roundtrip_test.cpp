@@ -44,15 +44,18 @@ TEST(AudioRoundTrip, EveryFormatPackedAndRaw) {
         MovieSettings s;
         s.width = 16;
         s.height = 16;
-        s.frame_rate = frame_rate_code(10);
-        MovieEncoder enc(s);
+        s.frameRate = *frameRateCode(10);
+        auto enc = MovieEncoder::create(s);
+        ASSERT_TRUE(enc) << enc.error().describe();
         std::vector<uint8_t> picture(256, 1);
         Palette6 pal{};
         pal[1] = {63, 0, 0};
-        for (int i = 0; i < 20; ++i) enc.add_frame(picture, pal);  // 2 seconds
+        for (int i = 0; i < 20; ++i) ASSERT_TRUE(enc->addFrame(picture, pal));  // 2 seconds
         const std::vector<uint8_t> pcm = make_pcm(f, 2.0);
-        enc.add_audio(f, pcm);
-        const std::string path = write_temp("audio.smk", enc.finish());
+        ASSERT_TRUE(enc->addAudio(f, pcm));
+        auto file = enc->finish();
+        ASSERT_TRUE(file) << file.error().describe();
+        const std::string path = write_temp("audio.smk", *file);
         auto d = ffmpeg_audio(path, 0, bits == 16);
         ASSERT_EQ(d.status, 0) << d.diagnostics;
         // ffmpeg reads the first 4 bytes of raw 8-bit chunks as a size for its time
@@ -69,15 +72,18 @@ TEST(AudioRoundTrip, TwoTracksAndSoundLongerThanThePictures) {
   MovieSettings s;
   s.width = 8;
   s.height = 8;
-  s.frame_rate = 100;
-  MovieEncoder enc(s);
+  s.frameRate = 100;
+  auto enc = MovieEncoder::create(s);
+  ASSERT_TRUE(enc) << enc.error().describe();
   std::vector<uint8_t> picture(64, 0);
-  for (int i = 0; i < 5; ++i) enc.add_frame(picture, Palette6{});
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(enc->addFrame(picture, Palette6{}));
   AudioFormat a{11025, 1, 8, true}, b{22050, 2, 16, true};
   const std::vector<uint8_t> pa = make_pcm(a, 3.0), pb = make_pcm(b, 0.2);
-  enc.add_audio(a, pa);
-  enc.add_audio(b, pb);
-  const std::string path = write_temp("two_tracks.smk", enc.finish());
+  ASSERT_TRUE(enc->addAudio(a, pa));
+  ASSERT_TRUE(enc->addAudio(b, pb));
+  auto file = enc->finish();
+  ASSERT_TRUE(file) << file.error().describe();
+  const std::string path = write_temp("two_tracks.smk", *file);
   EXPECT_EQ(ffmpeg_audio(path, 0, false).rgb, pa);
   EXPECT_EQ(ffmpeg_audio(path, 1, true).rgb, pb);
   EXPECT_EQ(smk::enc::test::smkdec_audio(path, 0).rgb, pa);

@@ -11,9 +11,11 @@
 
 #include "base/little_endian.h"
 #include "reference_decode.h"
+#include "smk/format.h"
 
 namespace fs = std::filesystem;
 using namespace smk::enc::test;
+using namespace smk::format;
 
 namespace {
 
@@ -50,19 +52,20 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     const fs::path path = dir_ / "disc" / "DATA" / (std::string("ZOVA") + n + ".SMK");
     const std::string bytes_s = slurp(path);
     const std::vector<uint8_t> b(bytes_s.begin(), bytes_s.end());
-    ASSERT_GE(b.size(), 0x68u);
+    ASSERT_GE(b.size(), kHeaderSize);
 
     // 5 to 15 seconds each.
-    const int32_t rate = int32_t(base::readLe32(&b[0x10]));
-    const double seconds = base::readLe32(&b[0x0C]) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
+    const int32_t rate = int32_t(base::readLe32(&b[kFrameRateOffset]));
+    const double seconds =
+        base::readLe32(&b[kFramesOffset]) * (rate > 0 ? rate / 1000.0 : -rate / 100000.0);
     EXPECT_GE(seconds, 5.0);
     EXPECT_LE(seconds, 15.0);
-    seen.insert(b[3] == '4' ? "SMK4" : "SMK2");
-    const uint32_t flags = base::readLe32(&b[0x14]);
-    if (flags & 1) seen.insert("ring");
-    if (flags & 2) seen.insert("y-interlaced");
-    if (flags & 4) seen.insert("y-doubled");
-    if (base::readLe32(&b[0x04]) * base::readLe32(&b[0x08]) > 640u * 480)
+    seen.insert(std::string(b.begin(), b.begin() + 4));
+    const uint32_t flags = base::readLe32(&b[kFlagsOffset]);
+    if (flags & kFlagRingFrame) seen.insert("ring");
+    if (flags & kFlagYInterlaced) seen.insert("y-interlaced");
+    if (flags & kFlagYDoubled) seen.insert("y-doubled");
+    if (base::readLe32(&b[kWidthOffset]) * base::readLe32(&b[kHeightOffset]) > 640u * 480)
       seen.insert("larger than 640x480");
 
     auto video = ffmpeg_video(path.string());
@@ -71,11 +74,12 @@ TEST_F(DemoDisc, EveryMovieDecodesTheSameInFfmpegAndSmkdec) {
     EXPECT_TRUE(smkdec_video(path.string()).rgb == video.rgb)
         << "smkdec and ffmpeg pictures differ";
 
-    const uint32_t audio = base::readLe32(&b[0x48]);
-    ASSERT_NE(audio & 0xFFFFFF, 0u) << "movie without sound";
-    const bool is16 = audio & (1u << 29);
+    const uint32_t audio = base::readLe32(&b[audioRateOffset(0)]);
+    ASSERT_NE(audio & kAudioRateMask, 0u) << "movie without sound";
+    const uint32_t audioFlags = audio >> kAudioFlagsShift;
+    const bool is16 = audioFlags & kAudio16Bit;
     seen.insert(std::string(is16 ? "16-bit " : "8-bit ") +
-                (audio & (1u << 28) ? "stereo" : "mono"));
+                (audioFlags & kAudioStereo ? "stereo" : "mono"));
     auto sound = ffmpeg_audio(path.string(), 0, is16);
     EXPECT_EQ(sound.status, 0);
     EXPECT_EQ(sound.diagnostics, "");

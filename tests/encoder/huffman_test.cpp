@@ -33,7 +33,7 @@ TEST(Huffman, CodesAreCompleteAndRespectTheDepthLimit) {
       {std::vector<uint64_t>(256, 3), 27},
   };
   for (const auto& c : cases) {
-    HuffmanCode code = build_huffman(c.counts, c.limit);
+    HuffmanCode code = buildHuffman(c.counts, c.limit);
     unsigned deepest = 0;
     for (size_t s = 0; s < c.counts.size(); ++s) {
       EXPECT_EQ(code.present[s], c.counts[s] > 0) << s;
@@ -47,7 +47,7 @@ TEST(Huffman, CodesAreCompleteAndRespectTheDepthLimit) {
 TEST(Huffman, ASingleSymbolCostsNoBits) {
   std::vector<uint64_t> counts(10, 0);
   counts[4] = 99;
-  HuffmanCode code = build_huffman(counts, 27);
+  HuffmanCode code = buildHuffman(counts, 27);
   ASSERT_EQ(code.preorder.size(), 1u);
   EXPECT_TRUE(code.preorder[0].leaf);
   EXPECT_EQ(code.length[4], 0);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "smk/enc/palette.h"
+#include "smk/format.h"
 
 using namespace smk::enc;
+using smk::format::expand6;
 
 namespace {
 
@@ -55,7 +57,7 @@ TEST(PaletteChunk, RebuildsTheNewPaletteCheaply) {
       {a, shifted, 12},     // KEEP, COPY x2, KEEP...
   };
   for (const auto& c : cases) {
-    auto chunk = palette_chunk(c.from, c.to);
+    auto chunk = paletteChunk(c.from, c.to);
     EXPECT_EQ(run_chunk(c.from, chunk), c.to);
     EXPECT_LE(chunk.size(), c.max_bytes);
   }

@@ -5,7 +5,10 @@
 #include <cmath>
 #include <map>
 
+#include "smk/format.h"
+
 using namespace smk::enc;
+using smk::format::expand6;
 
 namespace {
 
@@ -33,23 +36,25 @@ std::vector<uint8_t> picture(unsigned first, unsigned n) {
 
 TEST(RgbConverter, ExactWhenTheColoursFitAndKeepsEntriesOfLastingColours) {
   struct Case {
-    unsigned first_entry, count;
+    unsigned firstEntry, count;
   } cases[] = {{0, 256}, {10, 236}};
   for (const auto& c : cases) {
-    RgbConverter conv({W, H, c.first_entry, c.count});
+    auto made = RgbConverter::create({W, H, c.firstEntry, c.count});
+    ASSERT_TRUE(made) << made.error().describe();
+    RgbConverter& conv = *made;
     std::map<uint32_t, uint8_t> entry_of;  // colour -> entry in the previous picture
     // Each picture drops some colours of the one before and brings new ones.
     for (unsigned f = 0; f < 4; ++f) {
       const auto rgb = picture(f * 40, c.count);
-      conv.convert(rgb);
+      ASSERT_TRUE(conv.convert(rgb));
       EXPECT_TRUE(conv.exact());
       EXPECT_EQ(shown(conv), rgb) << "picture " << f;
       std::map<uint32_t, uint8_t> now;
       for (size_t p = 0; p < W * H; ++p) {
         const uint32_t key = uint32_t(rgb[3 * p]) << 16 | rgb[3 * p + 1] << 8 | rgb[3 * p + 2];
         const uint8_t e = conv.indices()[p];
-        EXPECT_GE(e, c.first_entry);
-        EXPECT_LT(e, c.first_entry + c.count);
+        EXPECT_GE(e, c.firstEntry);
+        EXPECT_LT(e, c.firstEntry + c.count);
         if (entry_of.count(key)) {
           EXPECT_EQ(entry_of[key], e) << "a lasting colour moved";
         }
@@ -83,7 +88,9 @@ std::vector<uint8_t> rich(unsigned w, unsigned h, int scheme, unsigned shift) {
 
 TEST(RgbConverter, QuantisesRichPicturesWithANewPalettePerScene) {
   constexpr unsigned w = 128, h = 128;
-  RgbConverter conv({w, h, 0, 256});
+  auto made = RgbConverter::create({w, h, 0, 256});
+  ASSERT_TRUE(made) << made.error().describe();
+  RgbConverter& conv = *made;
   Palette6 last{};
   const struct {
     int scheme;
@@ -91,7 +98,7 @@ TEST(RgbConverter, QuantisesRichPicturesWithANewPalettePerScene) {
   } frames[] = {{0, true}, {0, false}, {0, false}, {1, true}, {1, false}};
   for (unsigned f = 0; f < std::size(frames); ++f) {
     const auto rgb = rich(w, h, frames[f].scheme, f);
-    conv.convert(rgb);
+    ASSERT_TRUE(conv.convert(rgb));
     EXPECT_FALSE(conv.exact());
     EXPECT_GT(psnr(rgb, shown(conv)), 30.0) << "frame " << f;
     EXPECT_EQ(conv.palette() != last, frames[f].new_palette) << "frame " << f;

@@ -10,6 +10,7 @@
 #include "base/little_endian.h"
 #include "reference_decode.h"
 #include "smk/enc/palette.h"
+#include "smk/format.h"
 #include "wav_reader.h"
 
 namespace fs = std::filesystem;
@@ -55,7 +56,7 @@ TEST_F(SmkencCli, PngSequenceWithSoundIsKeptExactly) {
                           "' -f rawvideo -pix_fmt rgb24 -")
                   .rgb;
   ASSERT_EQ(want.size(), 6u * 64 * 48 * 3);
-  for (uint8_t& v : want) v = smk::enc::expand6(smk::enc::nearest6(v));
+  for (uint8_t& v : want) v = smk::format::expand6(smk::enc::nearest6(v));
   auto got = ffmpeg_video(at("out.smk"));
   EXPECT_EQ(got.diagnostics, "");
   ASSERT_EQ(got.rgb.size(), want.size());
@@ -77,12 +78,13 @@ TEST_F(SmkencCli, RawFramesResizedAndStoredAtHalfHeight) {
          at("raw.smk") + "' 2>/dev/null"),
       0);
   const auto b = slurp(at("raw.smk"));
-  ASSERT_GE(b.size(), 0x68u);
-  EXPECT_EQ(base::readLe32(&b[4]), 80u);
-  EXPECT_EQ(base::readLe32(&b[8]), 32u);
-  EXPECT_EQ(base::readLe32(&b[0x0C]), 7u);
-  EXPECT_EQ(base::readLe32(&b[0x14]), 1u | 4u);  // ring frame, Y-doubled
-  EXPECT_EQ(int32_t(base::readLe32(&b[0x10])), 100);
+  using namespace smk::format;
+  ASSERT_GE(b.size(), kHeaderSize);
+  EXPECT_EQ(base::readLe32(&b[kWidthOffset]), 80u);
+  EXPECT_EQ(base::readLe32(&b[kHeightOffset]), 32u);
+  EXPECT_EQ(base::readLe32(&b[kFramesOffset]), 7u);
+  EXPECT_EQ(base::readLe32(&b[kFlagsOffset]), kFlagRingFrame | kFlagYDoubled);
+  EXPECT_EQ(int32_t(base::readLe32(&b[kFrameRateOffset])), 100);
   auto got = ffmpeg_video(at("raw.smk"));
   EXPECT_EQ(got.diagnostics, "");
   EXPECT_EQ(got.rgb.size(), 8u * 80 * 32 * 3);

@@ -5,10 +5,12 @@
 
 #include "reference_decode.h"
 #include "smk/enc/movie_encoder.h"
+#include "smk/format.h"
 
 using namespace smk::enc;
 using smk::enc::test::ffmpeg_video;
 using smk::enc::test::write_temp;
+using smk::format::expand6;
 
 namespace {
 
@@ -82,13 +84,17 @@ TEST_P(VideoRoundTrip, FfmpegShowsThePictures) {
   MovieSettings s;
   s.width = k.w;
   s.height = k.h;
-  s.frame_rate = frame_rate_code(15);
+  s.frameRate = *frameRateCode(15);
   s.smk4 = k.smk4;
-  s.ring_frame = k.ring;
+  s.ringFrame = k.ring;
   s.quality = k.quality;
-  MovieEncoder enc(s);
-  for (unsigned f = 0; f < k.frames; ++f) enc.add_frame(clip.pictures[f], clip.palettes[f]);
-  const std::string path = write_temp(std::string(k.name) + ".smk", enc.finish());
+  auto enc = MovieEncoder::create(s);
+  ASSERT_TRUE(enc) << enc.error().describe();
+  for (unsigned f = 0; f < k.frames; ++f)
+    ASSERT_TRUE(enc->addFrame(clip.pictures[f], clip.palettes[f]));
+  auto file = enc->finish();
+  ASSERT_TRUE(file) << file.error().describe();
+  const std::string path = write_temp(std::string(k.name) + ".smk", *file);
 
   auto d = ffmpeg_video(path);
   ASSERT_EQ(d.status, 0) << d.diagnostics;

@@ -113,8 +113,9 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
   m.width = 16;
   m.height = 12;  // 4 x 3 blocks
   // Leaves: SKIP 1 block, SOLID 2 blocks colour 5, SKIP 4 blocks, SOLID 12 blocks colour 1.
-  const std::vector<uint16_t> types = {typeValue(2, 0), typeValue(3, 1, 5), typeValue(2, 3),
-                                       typeValue(3, 11, 1)};
+  const std::vector<uint16_t> types = {
+      format::typeSymbol(format::kSkip, 0), format::typeSymbol(format::kSolid, 1, 5),
+      format::typeSymbol(format::kSkip, 3), format::typeSymbol(format::kSolid, 11, 1)};
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   auto code = [&](size_t i) { return combCode(i, types.size()); };
   TestFrame f0;
@@ -136,9 +137,11 @@ TEST(Movie, ChangedRectanglesCoverTheWrittenBlocks) {
 TEST(Movie, ChangedRectanglesJoinOnlyEqualColumnsOfAdjacentRows) {
   // 4 x 4 blocks. Frame 0 paints everything; frame 1 writes the blocks each case names.
   enum Leaf { kSkip1, kSkip4, kSolid1, kSolid2, kSolid4, kSolid6, kSolid16 };
-  const std::vector<uint16_t> types = {typeValue(2, 0),    typeValue(2, 3),    typeValue(3, 0, 5),
-                                       typeValue(3, 1, 5), typeValue(3, 3, 5), typeValue(3, 5, 5),
-                                       typeValue(3, 15, 1)};
+  const std::vector<uint16_t> types = {
+      format::typeSymbol(format::kSkip, 0),     format::typeSymbol(format::kSkip, 3),
+      format::typeSymbol(format::kSolid, 0, 5), format::typeSymbol(format::kSolid, 1, 5),
+      format::typeSymbol(format::kSolid, 3, 5), format::typeSymbol(format::kSolid, 5, 5),
+      format::typeSymbol(format::kSolid, 15, 1)};
   struct Case {
     const char* name;
     std::vector<Leaf> blocks;  // runs covering the 16 blocks, row by row
@@ -194,7 +197,8 @@ TEST(Movie, ChangedRectanglesJoinOnlyEqualColumnsOfAdjacentRows) {
 TEST(Movie, CodesLongerThanTheLookupTableDecode) {
   TestMovie m;
   std::vector<uint16_t> types;
-  for (int i = 0; i < 24; ++i) types.push_back(typeValue(3, 0, 0xC0 + i));  // values >= 0x8000
+  for (int i = 0; i < 24; ++i)
+    types.push_back(format::typeSymbol(format::kSolid, 0, 0xC0 + i));  // values >= 0x8000
   m.trees = typeTreeComb(types, m.treeSizes[3]);
   TestFrame f;
   f.palette = redGreenPalette();

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 
+#include "base/little_endian.h"
 #include "decode_all.h"
 #include "smk/movie.h"
 #include "test_movie.h"
@@ -19,15 +20,11 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void set32(Bytes& b, size_t offset, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[offset + i] = static_cast<uint8_t>(v >> (8 * i));
-}
+Bytes example() { return workedExample().bytes(); }
 
-Bytes base() { return workedExample().bytes(); }
-
-Bytes baseWith(size_t offset, uint32_t value) {
-  Bytes b = base();
-  set32(b, offset, value);
+Bytes exampleWith(size_t offset, uint32_t value) {
+  Bytes b = example();
+  base::writeLe32(&b[offset], value);
   return b;
 }
 
@@ -148,40 +145,42 @@ std::function<void(Result<Movie>&, const Decoded&)> audioDropped() {
   };
 }
 
-const uint16_t kSolid7 = typeValue(3, 0, 7);
+const uint16_t kSolid7 = format::typeSymbol(format::kSolid, 0, 7);
 
 const std::vector<Case> kCases = {
-    // 1. File and header.
-    {"01_empty_file", [] { return Bytes{}; }, rejected(ErrorKind::Truncated)},
-    {"01_shorter_than_header",
+    // File and header.
+    {"empty_file", [] { return Bytes{}; }, rejected(ErrorKind::Truncated)},
+    {"shorter_than_header",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b.resize(50);
        return b;
      },
      rejected(ErrorKind::Truncated)},
-    {"01_unknown_signature",
+    {"unknown_signature",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b[3] = '3';
        return b;
      },
      rejected(ErrorKind::Unsupported)},
-    // 2. Sizes.
-    {"02_width_zero", [] { return baseWith(0x04, 0); }, rejected(ErrorKind::Corrupt)},
-    {"02_height_above_cap", [] { return baseWith(0x08, 4097); }, rejected(ErrorKind::TooLarge)},
-    {"02_width_overflows_32_bits", [] { return baseWith(0x04, 0xFFFFFFFF); },
+    // Sizes.
+    {"width_zero", [] { return exampleWith(format::kWidthOffset, 0); },
+     rejected(ErrorKind::Corrupt)},
+    {"height_above_cap", [] { return exampleWith(format::kHeightOffset, 4097); },
      rejected(ErrorKind::TooLarge)},
-    {"02_doubled_picture_above_cap",
+    {"width_overflows_32_bits", [] { return exampleWith(format::kWidthOffset, 0xFFFFFFFF); },
+     rejected(ErrorKind::TooLarge)},
+    {"doubled_picture_above_cap",
      [] {
-       Bytes b = baseWith(0x04, 4096);
-       set32(b, 0x08, 4096);
-       set32(b, 0x14, 4);
+       Bytes b = exampleWith(format::kWidthOffset, 4096);
+       base::writeLe32(&b[format::kHeightOffset], 4096);
+       base::writeLe32(&b[format::kFlagsOffset], format::kFlagYDoubled);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
-    // 3. Sizes that are not a multiple of 4: whole blocks only, the rest stays index 0.
-    {"03_size_not_multiple_of_4",
+    // Sizes that are not a multiple of 4: whole blocks only, the rest stays index 0.
+    {"size_not_multiple_of_4",
      [] {
        TestMovie m = workedExample();
        m.width = 18;
@@ -198,8 +197,8 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(pic[16], 0);          // column 16, never written
        EXPECT_EQ(pic[4 * 18 + 3], 0);  // row 4, never written
      }},
-    // 4. Frame counts.
-    {"04_no_frames_is_an_empty_movie",
+    // Frame counts.
+    {"no_frames_is_an_empty_movie",
      [] {
        TestMovie m = workedExample();
        m.frames.clear();
@@ -210,57 +209,60 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(m->header().storedFrames, 0u);
        EXPECT_TRUE(d.frames.empty());
      }},
-    {"04_frame_count_above_cap", [] { return baseWith(0x0C, 0x1000000); },
+    {"frame_count_above_cap", [] { return exampleWith(format::kFramesOffset, 0x1000000); },
      rejected(ErrorKind::TooLarge)},
-    {"04_ring_frame_pushes_count_above_cap",
+    {"ring_frame_pushes_count_above_cap",
      [] {
-       Bytes b = baseWith(0x0C, 0xFFFFFF);
-       set32(b, 0x14, 1);
+       Bytes b = exampleWith(format::kFramesOffset, 0xFFFFFF);
+       base::writeLe32(&b[format::kFlagsOffset], format::kFlagRingFrame);
        return b;
      },
      rejected(ErrorKind::TooLarge)},
-    {"04_frame_tables_beyond_file", [] { return baseWith(0x0C, 1000); },
+    {"frame_tables_beyond_file", [] { return exampleWith(format::kFramesOffset, 1000); },
      rejected(ErrorKind::Truncated)},
-    // 5. Frame rate.
-    {"05_frame_rate_zero_is_10_fps", [] { return baseWith(0x10, 0); },
+    // Frame rate.
+    {"frame_rate_zero_is_10_fps", [] { return exampleWith(format::kFrameRateOffset, 0); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 10000u);
      }},
-    {"05_frame_rate_negative_is_10us_units",
-     [] { return baseWith(0x10, static_cast<uint32_t>(-6667)); },
+    {"frame_rate_negative_is_10us_units",
+     [] { return exampleWith(format::kFrameRateOffset, static_cast<uint32_t>(-6667)); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 6667u);
      }},
-    {"05_frame_rate_int_min", [] { return baseWith(0x10, 0x80000000u); },
+    {"frame_rate_int_min", [] { return exampleWith(format::kFrameRateOffset, 0x80000000u); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483648u);
      }},
-    {"05_frame_rate_largest_accepted", [] { return baseWith(0x10, 21474836); },
+    {"frame_rate_largest_accepted", [] { return exampleWith(format::kFrameRateOffset, 21474836); },
      [](Result<Movie>& m, const Decoded&) {
        opened(m);
        EXPECT_EQ(m->header().frameDuration, 2147483600u);
      }},
-    {"05_frame_rate_above_cap", [] { return baseWith(0x10, 21474837); },
+    {"frame_rate_above_cap", [] { return exampleWith(format::kFrameRateOffset, 21474837); },
      rejected(ErrorKind::TooLarge)},
-    // 6. Flags.
-    {"06_unknown_flag_bits_ignored", [] { return baseWith(0x14, 0xFFFFFFF8u); },
+    // Flags.
+    {"unknown_flag_bits_ignored", [] { return exampleWith(format::kFlagsOffset, 0xFFFFFFF8u); },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().yScale, YScale::None);
        EXPECT_EQ(d.pictures(), 1);
      }},
-    {"06_both_y_flags_mean_doubled", [] { return baseWith(0x14, 6); },
+    {"both_y_flags_mean_doubled",
+     [] {
+       return exampleWith(format::kFlagsOffset, format::kFlagYInterlaced | format::kFlagYDoubled);
+     },
      [](Result<Movie>& m, const Decoded& d) {
        opened(m);
        EXPECT_EQ(m->header().yScale, YScale::Doubled);
        EXPECT_EQ(m->header().height, 4u);
        EXPECT_EQ(d.pictures(), 1);
      }},
-    // 7. Another audio codec: the track is skipped, the movie plays.
-    {"07_bink_audio_track_skipped",
+    // Another audio codec: the track is skipped, the movie plays.
+    {"bink_audio_track_skipped",
      [] {
        return withAudio({1, 2, 3, 4, 5, 6, 7, 8}, 0x48000000u | 22050).bytes();
      },
@@ -269,22 +271,24 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(m->header().audio[0].codec, AudioCodec::BinkRdft);
        EXPECT_TRUE(d.audio[0].empty());
      }},
-    // 8. Tree block.
-    {"08_tree_block_beyond_file", [] { return baseWith(0x34, 10000); },
+    // Tree block.
+    {"tree_block_beyond_file", [] { return exampleWith(format::kTreesSizeOffset, 10000); },
      rejected(ErrorKind::Truncated)},
-    {"08_tree_size_field_absurd", [] { return baseWith(0x44, 0xFFFFFFFF); },
+    {"tree_size_field_absurd",
+     [] { return exampleWith(format::treeSizeOffset(format::kTypeTree), 0xFFFFFFFF); },
      rejected(ErrorKind::Corrupt)},
-    {"08_tree_block_size_zero", [] { return baseWith(0x34, 0); }, rejected(ErrorKind::Corrupt)},
-    // 9. 8-bit trees.
-    {"09_byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); },
+    {"tree_block_size_zero", [] { return exampleWith(format::kTreesSizeOffset, 0); },
      rejected(ErrorKind::Corrupt)},
-    {"09_byte_tree_with_256_leaves", [] { return withTrees(wideByteTree(8)).bytes(); },
+    // 8-bit trees.
+    {"byte_tree_with_257_leaves", [] { return withTrees(wideByteTree(9)).bytes(); },
+     rejected(ErrorKind::Corrupt)},
+    {"byte_tree_with_256_leaves", [] { return withTrees(wideByteTree(8)).bytes(); },
      [](Result<Movie>& m, const Decoded&) { opened(m); }},
-    {"09_byte_tree_deeper_than_27", [] { return withTrees(deepByteTree(29)).bytes(); },
+    {"byte_tree_deeper_than_27", [] { return withTrees(deepByteTree(29)).bytes(); },
      rejected(ErrorKind::Corrupt)},
-    {"09_byte_tree_27_deep", [] { return withTrees(deepByteTree(28)).bytes(); },
+    {"byte_tree_27_deep", [] { return withTrees(deepByteTree(28)).bytes(); },
      [](Result<Movie>& m, const Decoded&) { opened(m); }},
-    {"09_audio_tree_deeper_than_27",
+    {"audio_tree_deeper_than_27",
      [] {
        BitWriter w;
        w.bits("100");  // data, mono, 8-bit
@@ -300,51 +304,51 @@ const std::vector<Case> kCases = {
            .bytes();
      },
      audioDropped()},
-    // 10. 16-bit trees.
-    {"10_video_tree_larger_than_size_field",
+    // 16-bit trees.
+    {"video_tree_larger_than_size_field",
      [] {
        TestMovie m = workedExample();
        m.treeSizes[3] = 24;
        return m.bytes();
      },
      rejected(ErrorKind::Corrupt)},
-    {"10_video_tree_exactly_fits_size_field",
+    {"video_tree_exactly_fits_size_field",
      [] {
        TestMovie m = workedExample();
        m.treeSizes[3] = 25;
        return m.bytes();
      },
      plays(1)},
-    {"10_video_tree_nested_501_deep",
+    {"video_tree_nested_501_deep",
      [] { return combMovie(16, 4, std::vector<uint16_t>(502, kSolid7), "").bytes(); },
      rejected(ErrorKind::Corrupt)},
-    {"10_video_tree_nested_500_deep",
+    {"video_tree_nested_500_deep",
      [] { return combMovie(16, 4, std::vector<uint16_t>(501, kSolid7), "0000").bytes(); },
      plays(1)},
-    // 11. Cache slots no leaf refers to still exist and stay unreachable.
-    {"11_escapes_matching_no_leaf",
+    // Cache slots no leaf refers to still exist and stay unreachable.
+    {"escapes_matching_no_leaf",
      [] {
-       return combMovie(16, 4, {kSolid7, typeValue(3, 0, 9)}, "0101").bytes();
+       return combMovie(16, 4, {kSolid7, format::typeSymbol(format::kSolid, 0, 9)}, "0101").bytes();
      },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[0], 7);
        EXPECT_EQ(d.frames[0].picture[4], 9);
      }},
-    // 12. Absent and single-leaf trees.
-    {"12_all_video_trees_absent", [] { return withTrees({0x00}).bytes(); },
+    // Absent and single-leaf trees.
+    {"all_video_trees_absent", [] { return withTrees({0x00}).bytes(); },
      rejected(ErrorKind::Corrupt)},
-    {"12_single_leaf_tree_takes_no_bits",
-     [] { return combMovie(16, 4, {typeValue(3, 63, 5)}, "1").bytes(); },
+    {"single_leaf_tree_takes_no_bits",
+     [] { return combMovie(16, 4, {format::typeSymbol(format::kSolid, 63, 5)}, "1").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[15], 5);
      }},
-    // 13/14. Codes that run past the end of the data; the reader never leaves its buffer.
-    {"13_long_code_past_end_of_data",
+    // Codes that run past the end of the data; the reader never leaves its buffer.
+    {"long_code_past_end_of_data",
      [] {
        std::vector<uint16_t> types;
-       for (int i = 0; i < 20; ++i) types.push_back(typeValue(3, 0, i));
+       for (int i = 0; i < 20; ++i) types.push_back(format::typeSymbol(format::kSolid, 0, i));
        TestMovie m = combMovie(16, 4, types, "");  // 32 one bits: a 19-bit code, then 13 bits
        m.frames[0].video = {0xFF, 0xFF, 0xFF, 0xFF};
        return m.bytes();
@@ -354,10 +358,10 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(d.pictures(), 0);
        expectDamage(d, 0, Part::Video, false);
      }},
-    {"14_video_data_ends_early_next_frame_plays",
+    {"video_data_ends_early_next_frame_plays",
      [] {
-       TestMovie m =
-           combMovie(64, 16, {kSolid7, typeValue(3, 0, 9)}, "0101");  // 64 blocks, 32 bits
+       TestMovie m = combMovie(64, 16, {kSolid7, format::typeSymbol(format::kSolid, 0, 9)},
+                               "0101");  // 64 blocks, 32 bits
        TestFrame f;
        f.video = Bytes(8, 0);
        m.frames.push_back(f);
@@ -371,7 +375,7 @@ const std::vector<Case> kCases = {
        EXPECT_TRUE(d.frames[1].hasPicture);
        EXPECT_FALSE(d.frames[1].damage);
      }},
-    {"14_frame_without_video_data",
+    {"frame_without_video_data",
      [] {
        TestMovie m = workedExample();
        m.frames[0].video.clear();
@@ -382,8 +386,8 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(d.pictures(), 0);
        expectDamage(d, 0, Part::Video, false);
      }},
-    // 15. Frame sizes.
-    {"15_frame_size_beyond_file",
+    // Frame sizes.
+    {"frame_size_beyond_file",
      [] {
        TestMovie m = workedExample();
        m.frames[0].sizeOverride = 0x1000;
@@ -396,7 +400,7 @@ const std::vector<Case> kCases = {
        expectDamage(d, 0, Part::Video, true);
        EXPECT_EQ(d.frames[0].damage->kind, ErrorKind::Truncated);
      }},
-    {"15_frame_smaller_than_its_palette",
+    {"frame_smaller_than_its_palette",
      [] {
        TestMovie m = workedExample();
        m.frames.push_back(m.frames[0]);
@@ -408,7 +412,7 @@ const std::vector<Case> kCases = {
        ASSERT_EQ(d.frames.size(), 2u);  // the next frame is read at its own offset
        expectDamage(d, 0, Part::Palette, true);
      }},
-    {"15_frame_size_far_beyond_file",
+    {"frame_size_far_beyond_file",
      [] {
        TestMovie m = workedExample();
        m.frames[0].sizeOverride = 0xFFFFFFFC;
@@ -419,8 +423,8 @@ const std::vector<Case> kCases = {
        ASSERT_EQ(d.frames.size(), 1u);
        EXPECT_EQ(d.frames[0].damage->kind, ErrorKind::Truncated);
      }},
-    // 16. Palette chunks.
-    {"16_palette_longer_than_frame",
+    // Palette chunks.
+    {"palette_longer_than_frame",
      [] {
        TestMovie m = workedExample();
        m.frames[0].palette[0] = 0xFF;
@@ -431,7 +435,7 @@ const std::vector<Case> kCases = {
        expectDamage(d, 0, Part::Palette, true);
        EXPECT_EQ(d.frames[0].palette[10], (Rgb{0, 0, 0}));
      }},
-    {"16_copy_source_past_256",
+    {"copy_source_past_256",
      [] {
        TestMovie m = workedExample();
        m.frames[0].palette = {0x01, 0x7F, 0xF0, 0x00};
@@ -441,14 +445,14 @@ const std::vector<Case> kCases = {
        opened(m);
        expectDamage(d, 0, Part::Palette, true);
      }},
-    {"16_copy_ending_exactly_at_256",
+    {"copy_ending_exactly_at_256",
      [] {
        TestMovie m = workedExample();
        m.frames[0].palette = {0x02, 0xFF, 0xFD, 0x41, 0xFE, 0x00, 0x00, 0x00};
        return m.bytes();
      },
      plays(1)},
-    {"16_commands_short_of_256_read_on_into_the_frame",
+    {"commands_short_of_256_read_on_into_the_frame",
      [] {
        TestMovie m = workedExample();
        m.frames[0].palette = {0x01, 0x80, 0x80, 0x80};  // 3 entries, then the video bytes
@@ -459,7 +463,7 @@ const std::vector<Case> kCases = {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[0], 11);
      }},
-    {"16_commands_never_reaching_256",
+    {"commands_never_reaching_256",
      [] {
        TestMovie m = workedExample();
        m.frames[0].palette = {0x01, 0x80, 0x80, 0x80};
@@ -470,8 +474,8 @@ const std::vector<Case> kCases = {
        opened(m);
        expectDamage(d, 0, Part::Palette, true);
      }},
-    // 17. Audio chunks.
-    {"17_audio_chunk_shorter_than_its_header",
+    // Audio chunks.
+    {"audio_chunk_shorter_than_its_header",
      [] {
        TestMovie m = withAudio(packed8MonoPayload());
        m.frames[0].audioLengthOverride[0] = 2;
@@ -481,7 +485,7 @@ const std::vector<Case> kCases = {
        opened(m);
        expectDamage(d, 0, Part::Audio, true);
      }},
-    {"17_audio_chunk_longer_than_frame",
+    {"audio_chunk_longer_than_frame",
      [] {
        TestMovie m = withAudio(packed8MonoPayload());
        m.frames[0].audioLengthOverride[0] = 1000;
@@ -491,25 +495,25 @@ const std::vector<Case> kCases = {
        opened(m);
        expectDamage(d, 0, Part::Audio, true);
      }},
-    {"17_decoded_size_zero",
+    {"decoded_size_zero",
      [] {
        return withAudio({0, 0, 0, 0, 0x29, 0, 0x20}).bytes();
      },
      audioDropped()},
-    {"17_decoded_size_above_16_MiB",
+    {"decoded_size_above_16_MiB",
      [] {
        return withAudio({0, 0, 0, 2, 0x29, 0, 0x20}).bytes();
      },
      audioDropped()},
-    {"17_decoded_size_not_whole_samples",
+    {"decoded_size_not_whole_samples",
      [] {
        return withAudio({5, 0, 0, 0, 0x2D, 0x40, 0x01, 0x24, 0x68, 0}, kPacked16Mono).bytes();
      },
      audioDropped()},
-    {"17_stereo_bit_disagrees_with_header",
+    {"stereo_bit_disagrees_with_header",
      [] { return withAudio(packed8MonoPayload(), kPacked8Mono | 0x10000000).bytes(); },
      audioDropped()},
-    {"17_decoded_size_above_header_hint",
+    {"decoded_size_above_header_hint",
      [] {
        TestMovie m = withAudio({0x00, 0x10, 0x00, 0x00, 0x29, 0x00, 0x20});  // 4096 samples
        m.audioSize[0] = 4;
@@ -520,27 +524,28 @@ const std::vector<Case> kCases = {
        ASSERT_EQ(d.audio[0].size(), 4096u);
        EXPECT_EQ(d.audio[0][4095], static_cast<uint8_t>(0x80 + 4095));
      }},
-    {"17_packed_data_ends_early",
+    {"packed_data_ends_early",
      [] {
        return withAudio({0x00, 0x01, 0x00, 0x00, 0x2D, 0x00}).bytes();
      },
      audioDropped()},
-    // 18. Audio for a track the header does not have.
-    {"18_audio_chunk_for_absent_track", [] { return withAudio(packed8MonoPayload(), 0).bytes(); },
+    // Audio for a track the header does not have.
+    {"audio_chunk_for_absent_track", [] { return withAudio(packed8MonoPayload(), 0).bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_TRUE(d.audio[0].empty());
      }},
-    // 19. Video bitstream.
-    {"19_run_longer_than_blocks_left",
-     [] { return combMovie(16, 4, {typeValue(3, 63, 4)}, "0").bytes(); },
+    // Video bitstream.
+    {"run_longer_than_blocks_left",
+     [] { return combMovie(16, 4, {format::typeSymbol(format::kSolid, 63, 4)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[63], 4);
      }},
-    {"19_full_block_mode_bits_past_end",
+    {"full_block_mode_bits_past_end",
      [] {
-       TestMovie m = combMovie(80, 4, {typeValue(1, 0)}, "");  // 20 FULL blocks, 2 mode bits each
+       TestMovie m = combMovie(80, 4, {format::typeSymbol(format::kFull, 0)},
+                               "");  // 20 FULL blocks, 2 mode bits each
        m.signature = "SMK4";
        m.frames[0].video = {0, 0, 0, 0};
        return m.bytes();
@@ -550,20 +555,20 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(d.pictures(), 0);
        expectDamage(d, 0, Part::Video, false);
      }},
-    // 20. Blocks frame 0 leaves alone show index 0.
-    {"20_first_frame_skips_blocks",
+    // Blocks frame 0 leaves alone show index 0.
+    {"first_frame_skips_blocks",
      [] {
-       return combMovie(16, 4, {typeValue(2, 0), kSolid7}, "0101").bytes();
+       return combMovie(16, 4, {format::typeSymbol(format::kSkip, 0), kSolid7}, "0101").bytes();
      },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[0], 0);
        EXPECT_EQ(d.frames[0].picture[4], 7);
      }},
-    // 21. Bytes after the last frame.
-    {"21_bytes_after_last_frame",
+    // Bytes after the last frame.
+    {"bytes_after_last_frame",
      [] {
-       Bytes b = base();
+       Bytes b = example();
        b.resize(b.size() + 100, 0xAB);
        return b;
      },
@@ -571,8 +576,8 @@ const std::vector<Case> kCases = {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture[4], 11);
      }},
-    // 22. Ring frame.
-    {"22_ring_frame_is_stored_after_the_others",
+    // Ring frame.
+    {"ring_frame_is_stored_after_the_others",
      [] {
        TestMovie m = workedExample();
        m.flags = 1;
@@ -584,8 +589,8 @@ const std::vector<Case> kCases = {
        EXPECT_EQ(m->header().frames, 1u);
        EXPECT_EQ(m->header().storedFrames, 2u);
      }},
-    // 23. Rewinding restores the black palette and the empty picture.
-    {"23_rewind_restarts_with_initial_palette",
+    // Rewinding restores the black palette and the empty picture.
+    {"rewind_restarts_with_initial_palette",
      [] {
        TestMovie m = workedExample();
        m.frames.push_back(m.frames[0]);
@@ -603,9 +608,9 @@ const std::vector<Case> kCases = {
        EXPECT_EQ((*f->palette)[10], (Rgb{0, 0, 0}));
        EXPECT_FALSE(f->paletteChanged);
      }},
-    // 24. Zero-bit codes: the work is bounded by the number of blocks.
-    {"24_zero_bit_codes_fill_a_large_picture",
-     [] { return combMovie(1024, 1024, {typeValue(3, 0, 3)}, "0").bytes(); },
+    // Zero-bit codes: the work is bounded by the number of blocks.
+    {"zero_bit_codes_fill_a_large_picture",
+     [] { return combMovie(1024, 1024, {format::typeSymbol(format::kSolid, 0, 3)}, "0").bytes(); },
      [](Result<Movie>& m, const Decoded& d) {
        plays(1)(m, d);
        EXPECT_EQ(d.frames[0].picture.back(), 3);
@@ -627,7 +632,7 @@ INSTANTIATE_TEST_SUITE_P(Classes, Robustness, ::testing::ValuesIn(kCases),
                            return std::string(info.param.name);
                          });
 
-// 26. What the library can do for the program: a missing or unreadable file, a file that
+// What the library can do for the program: a missing or unreadable file, a file that
 // shrinks while it plays, a movie without sound.
 TEST(RobustnessProgram, MissingOrUnreadableFileIsAnIoError) {
   auto missing = Movie::open("/nonexistent/INTRO.SMK");
@@ -664,7 +669,7 @@ TEST(RobustnessProgram, FileShrinkingWhilePlayingEndsTheMovie) {
 }
 
 TEST(RobustnessProgram, MovieWithoutAudioGivesNoSamples) {
-  auto movie = Movie::openMemory(base());
+  auto movie = Movie::openMemory(example());
   ASSERT_TRUE(movie.ok());
   for (const AudioTrack& t : movie->header().audio) EXPECT_FALSE(t.present());
   const Frame* f = movie->decodeNextFrame();

@@ -1,6 +1,9 @@
 #include "test_movie.h"
 
+#include <algorithm>
+
 #include "base/little_endian.h"
+#include "smk/format.h"
 
 namespace smk::test {
 
@@ -26,9 +29,9 @@ std::vector<uint8_t> TestMovie::bytes() const {
   std::vector<uint8_t> types;
   for (const TestFrame& f : frames) {
     std::vector<uint8_t> c = f.palette;
-    uint8_t type = f.palette.empty() ? 0 : 1;
+    uint8_t type = f.palette.empty() ? 0 : format::kFrameTypePalette;
     for (const auto& [track, payload] : f.audio) {
-      type |= static_cast<uint8_t>(2u << track);
+      type |= format::frameTypeAudio(track);
       auto o = f.audioLengthOverride.find(track);
       base::appendLe32(c, o != f.audioLengthOverride.end()
                               ? o->second
@@ -40,18 +43,24 @@ std::vector<uint8_t> TestMovie::bytes() const {
     chunks.push_back(c);
     types.push_back(type);
   }
-  std::vector<uint8_t> out(signature.begin(), signature.end());
-  base::appendLe32(out, width);
-  base::appendLe32(out, height);
-  base::appendLe32(out,
-                   framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & 1)));
-  base::appendLe32(out, static_cast<uint32_t>(frameRate));
-  base::appendLe32(out, flags);
-  for (uint32_t s : audioSize) base::appendLe32(out, s);
-  base::appendLe32(out, treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
-  for (uint32_t s : treeSizes) base::appendLe32(out, s);
-  for (uint32_t r : audioRate) base::appendLe32(out, r);
-  base::appendLe32(out, 0);
+  using namespace format;
+  std::vector<uint8_t> out(kHeaderSize, 0);
+  std::copy_n(signature.begin(), std::min<size_t>(signature.size(), 4), out.begin());
+  base::writeLe32(&out[kWidthOffset], width);
+  base::writeLe32(&out[kHeightOffset], height);
+  base::writeLe32(
+      &out[kFramesOffset],
+      framesOverride.value_or(static_cast<uint32_t>(frames.size()) - (flags & kFlagRingFrame)));
+  base::writeLe32(&out[kFrameRateOffset], static_cast<uint32_t>(frameRate));
+  base::writeLe32(&out[kFlagsOffset], flags);
+  for (int k = 0; k < limits::kAudioTracks; ++k) {
+    base::writeLe32(&out[audioSizeOffset(k)], audioSize[k]);
+    base::writeLe32(&out[audioRateOffset(k)], audioRate[k]);
+  }
+  base::writeLe32(&out[kTreesSizeOffset],
+                  treesSizeOverride.value_or(static_cast<uint32_t>(trees.size())));
+  for (int t = 0; t < kVideoTrees; ++t)
+    base::writeLe32(&out[treeSizeOffset(static_cast<VideoTree>(t))], treeSizes[t]);
   for (size_t i = 0; i < frames.size(); ++i)
     base::appendLe32(out, frames[i].sizeOverride.value_or(static_cast<uint32_t>(chunks[i].size())));
   out.insert(out.end(), types.begin(), types.end());

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "smk/format.h"
+#include "smk/limits.h"
+
 namespace smk::test {
 
 // LSB-first bit writer (the format's bit order).
@@ -33,16 +36,16 @@ struct TestFrame {
 };
 
 struct TestMovie {
-  std::string signature = "SMK2";
+  std::string signature{format::kSignatureSmk2};
   uint32_t width = 16, height = 4;
   std::optional<uint32_t> framesOverride;  // default: frames.size() - ring
   int32_t frameRate = 100;
   uint32_t flags = 0;
-  std::array<uint32_t, 7> audioSize{};
-  std::array<uint32_t, 7> audioRate{};
+  std::array<uint32_t, limits::kAudioTracks> audioSize{};
+  std::array<uint32_t, limits::kAudioTracks> audioRate{};
   std::vector<uint8_t> trees;
   std::optional<uint32_t> treesSizeOverride;
-  std::array<uint32_t, 4> treeSizes{};
+  std::array<uint32_t, format::kVideoTrees> treeSizes{};  // in format::VideoTree order
   std::vector<TestFrame> frames;
 
   std::vector<uint8_t> bytes() const;
@@ -66,12 +69,6 @@ std::vector<uint8_t> videoBits(const std::string& codes);
 // 0xFFFF, 0xFFFE, 0xFFFD).
 std::vector<uint8_t> typeTreeComb(const std::vector<uint16_t>& values, uint32_t& sizeField);
 std::string combCode(size_t i, size_t n);
-
-// A TYPE symbol: block kind (0 MONO, 1 FULL, 2 SKIP, 3 SOLID), run index (0..58 = 1..59
-// blocks, 59..63 = 128..2048), SOLID colour.
-constexpr uint16_t typeValue(int kind, int runIndex, int colour = 0) {
-  return static_cast<uint16_t>(colour << 8 | runIndex << 2 | kind);
-}
 
 // Packed audio payloads from the format notes: 8-bit mono giving 80 81 82 83, and 16-bit mono
 // giving 0x1234 0x1335 0x1436.

@@ -25,9 +25,9 @@ DemoMovie make_balls() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.smk4 = true;
-  s.y_interlaced = true;
+  s.yInterlaced = true;
   MovieBuilder movie(s, 50);
 
   enum : uint8_t { kWall = 0, kWallDark, kTileA, kTileB, kShadow, kBall0 = 16 };

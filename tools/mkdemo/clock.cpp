@@ -20,7 +20,7 @@ DemoMovie make_clock() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   MovieBuilder movie(s, 45);
 
   enum : uint8_t { kBack = 0, kFace, kRim, kMark, kHand, kRed, kBrass, kText, kWood };

@@ -14,7 +14,7 @@ DemoMovie make_countdown() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);  // 100 ms
+  s.frameRate = smk::enc::frameRateCode(kFps).value();  // 100 ms
   MovieBuilder movie(s, 33);
 
   // Sepia film tones: a light and a dark ramp for the two sides of the sweep.

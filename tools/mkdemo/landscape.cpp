@@ -26,7 +26,7 @@ DemoMovie make_landscape() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.smk4 = true;
   MovieBuilder movie(s, 60);
 

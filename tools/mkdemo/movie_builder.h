@@ -24,7 +24,7 @@ class MovieBuilder {
   // Sound as interleaved samples in -1..1, stored in `format`.
   void sound(const smk::enc::AudioFormat& format, const std::vector<float>& samples);
 
-  std::vector<uint8_t> finish() { return encoder_.finish(); }
+  std::vector<uint8_t> finish();
   const Screenshot& screenshot() const { return shot_; }
 
  private:

@@ -34,7 +34,7 @@ DemoMovie make_oscilloscope() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);  // 50 ms
+  s.frameRate = smk::enc::frameRateCode(kFps).value();  // 50 ms
   s.smk4 = true;
   MovieBuilder movie(s, 70);
 

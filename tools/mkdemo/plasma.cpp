@@ -13,9 +13,9 @@ DemoMovie make_plasma() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   s.smk4 = true;
-  s.ring_frame = true;
+  s.ringFrame = true;
   MovieBuilder movie(s, 20);
 
   // Entries 0..239 cycle; 240.. hold the title colours.

@@ -14,8 +14,8 @@ DemoMovie make_starfield() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
-  s.y_doubled = true;
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
+  s.yDoubled = true;
   MovieBuilder movie(s, 75);
 
   enum : uint8_t { kSpace = 0, kStar = 1, kText = 40 };

@@ -13,7 +13,7 @@ DemoMovie make_test_card() {
   smk::enc::MovieSettings s;
   s.width = W;
   s.height = H;
-  s.frame_rate = smk::enc::frame_rate_code(kFps);
+  s.frameRate = smk::enc::frameRateCode(kFps).value();
   MovieBuilder movie(s, 40);
 
   enum : uint8_t { kBlack, kWhite, kBars, kGrid = kBars + 7, kBack, kOrange, kGrey0 = 16 };

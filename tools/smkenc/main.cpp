@@ -14,6 +14,8 @@
 #include "png_reader.h"
 #include "smk/enc/movie_encoder.h"
 #include "smk/enc/rgb_converter.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 #include "wav_reader.h"
 
 namespace {
@@ -126,7 +128,8 @@ Options parse_args(int argc, char** argv) {
     else if (a == "--y-interlaced")
       o.y_interlaced = true;
     else if (a == "--frames")
-      o.max_frames = long(parse_number(value(), "frame count", 1, 0xFFFFFE));
+      o.max_frames =
+          long(parse_number(value(), "frame count", 1, smk::limits::kMaxStoredFrames - 1));
     else if (a == "--audio-raw")
       o.audio_raw = true;
     else if (a == "--audio-lead")
@@ -195,6 +198,17 @@ class FrameSource {
   unsigned next_ = 0;
 };
 
+// The encoder reports errors as values; this program reports them as a message and status 1.
+void check(const smk::Status& s) {
+  if (!s) throw std::runtime_error(s.error().describe());
+}
+
+template <class T>
+T take(smk::Result<T>&& r) {
+  if (!r) throw std::runtime_error(r.error().describe());
+  return std::move(r.value());
+}
+
 int run(const Options& o) {
   std::optional<smkenc::WavSound> sound;
   if (!o.wav.empty()) sound = smkenc::read_wav(o.wav);
@@ -214,35 +228,33 @@ int run(const Options& o) {
       out.h /= 2;
     }
     if (!encoder) {
-      if (out.w < 4 || out.h < 4)
-        throw std::runtime_error("pictures must be at least 4x4 pixels as stored");
-      if (out.w % 4 || out.h % 4)
+      if (out.w % smk::format::kBlockSize || out.h % smk::format::kBlockSize)
         std::cerr << "smkenc: warning: " << out.w << "x" << out.h
                   << " is not a multiple of 4; the last columns/rows show palette entry 0\n";
       smk::enc::MovieSettings s;
       s.width = out.w;
       s.height = out.h;
-      s.frame_rate = smk::enc::frame_rate_code(o.fps);
+      s.frameRate = take(smk::enc::frameRateCode(o.fps));
       s.smk4 = o.smk4;
-      s.ring_frame = o.ring;
-      s.y_doubled = o.y_doubled;
-      s.y_interlaced = o.y_interlaced;
+      s.ringFrame = o.ring;
+      s.yDoubled = o.y_doubled;
+      s.yInterlaced = o.y_interlaced;
       s.quality = o.quality;
-      s.audio_lead_seconds = o.audio_lead;
-      encoder.emplace(s);
-      converter.emplace(
-          smk::enc::RgbConverterSettings{out.w, out.h, o.fewer ? 10u : 0u, o.fewer ? 236u : 256u});
+      s.audioLeadSeconds = o.audio_lead;
+      encoder.emplace(take(smk::enc::MovieEncoder::create(s)));
+      converter.emplace(take(smk::enc::RgbConverter::create(
+          {out.w, out.h, o.fewer ? 10u : 0u, o.fewer ? 236u : 256u})));
     }
-    converter->convert(rgb);
-    encoder->add_frame(converter->indices(), converter->palette());
+    check(converter->convert(rgb));
+    check(encoder->addFrame(converter->indices(), converter->palette()));
     ++frames;
   }
   if (!encoder) throw std::runtime_error("no pictures in the input");
   if (sound) {
-    encoder->add_audio({sound->rate, sound->channels, sound->bits, !o.audio_raw},
-                       std::move(sound->pcm));
+    check(encoder->addAudio({sound->rate, sound->channels, sound->bits, !o.audio_raw},
+                            std::move(sound->pcm)));
   }
-  const std::vector<uint8_t> file = encoder->finish();
+  const std::vector<uint8_t> file = take(encoder->finish());
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -261,10 +273,11 @@ int run(const Options& o) {
 
   const auto& st = encoder->stats();
   std::cerr << "smkenc: " << o.out << ": " << frames << " frames" << (o.ring ? " + ring frame" : "")
-            << ", " << file.size() << " bytes, " << st.palette_chunks
-            << " palette changes; blocks: " << st.blocks_by_kind[2] << " skip, "
-            << st.blocks_by_kind[3] << " solid, " << st.blocks_by_kind[0] << " mono, "
-            << st.blocks_by_kind[1] << " full; " << frames / std::max(seconds, 1e-9)
+            << ", " << file.size() << " bytes, " << st.paletteChunks
+            << " palette changes; blocks: " << st.blocksByKind[smk::format::kSkip] << " skip, "
+            << st.blocksByKind[smk::format::kSolid] << " solid, "
+            << st.blocksByKind[smk::format::kMono] << " mono, "
+            << st.blocksByKind[smk::format::kFull] << " full; " << frames / std::max(seconds, 1e-9)
             << " frames/s\n";
   return 0;
 }

@@ -13,6 +13,8 @@
 #include <windows.h>
 // Sound output (waveOut) and the timer resolution, which the lean <windows.h> leaves out.
 #include <mmsystem.h>
+// The message crackers (GET_X_LPARAM), which Windows declares apart from <windows.h>.
+#include <windowsx.h>
 #else
 #include "win32/gdi.h"
 #include "win32/kernel.h"

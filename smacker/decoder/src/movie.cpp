@@ -111,7 +111,7 @@ Status Movie::Impl::load() {
     // The largest part of any frame chunk that lies inside the file.
     uint64_t largest = 0, offset = firstFrameOffset;
     for (uint32_t size : frameSizes) {
-      const uint64_t length = size & ~3u;
+      const uint64_t length = format::chunkLength(size);
       if (offset < fileSize) largest = std::max(largest, std::min(length, fileSize - offset));
       offset += length;
     }
@@ -135,7 +135,7 @@ Status Movie::Impl::load() {
 bool Movie::Impl::readAudio(uint8_t type, size_t& p, size_t length, size_t available,
                             bool truncated) {
   for (int k = 0; k < limits::kAudioTracks; ++k) {
-    if (!(type & (2u << k))) continue;
+    if (!(type & format::frameTypeAudio(k))) continue;
     const uint64_t at = nextOffset - length + p;
     if (p + 4 > available) {
       setDamage(
@@ -179,7 +179,7 @@ const Frame* Movie::Impl::decodeNext() {
   frame.palette = &palette;
   frame.picture = video.picture();
 
-  const size_t length = frameSizes[index] & ~3u;
+  const size_t length = format::chunkLength(frameSizes[index]);
   const uint64_t start = nextOffset;
   nextOffset += length;
   const size_t wanted = std::min(length, chunk.size() - BitReader::kPadding);
@@ -199,7 +199,7 @@ const Frame* Movie::Impl::decodeNext() {
 
   const uint8_t type = frameTypes[index];
   size_t p = 0;
-  if (type & 1) {
+  if (type & format::kFrameTypePalette) {
     size_t paletteBytes = 0;
     if (const char* why = detail::applyPaletteChunk(
             std::span<const uint8_t>(chunk.data(), available), palette, paletteBytes)) {

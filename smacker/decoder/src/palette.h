@@ -10,11 +10,6 @@
 
 namespace smk::detail {
 
-// 6-bit colour component to 8 bits, the top bits repeated at the bottom.
-constexpr uint8_t expand6(uint8_t x) {
-  return static_cast<uint8_t>((x & 0x3F) << 2 | (x & 0x3F) >> 4);
-}
-
 // Applies the palette chunk at the start of `rest` (the frame chunk from the chunk's length
 // byte on). Commands are read until 256 entries are covered, even past the chunk's own length
 // (as FFmpeg does), but never past `rest`. On success returns nullptr and sets `chunkBytes` to

@@ -7,14 +7,9 @@
 
 namespace smk::detail {
 
+using namespace format;
+
 namespace {
-
-constexpr uint32_t kRuns[64] = {
-    1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,  17,  18,  19,   20,  21, 22,
-    23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38,  39,  40,  41,   42,  43, 44,
-    45, 46, 47, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 128, 256, 512, 1024, 2048};
-
-enum Kind { kMono = 0, kFull = 1, kSkip = 2, kSolid = 3 };
 
 // For a 4-bit mask, a 32-bit word whose byte k is 0xFF when bit k is set (pixel k of a row).
 constexpr std::array<uint32_t, 16> makeMaskBytes() {
@@ -38,15 +33,15 @@ const char* VideoDecoder::open(const Header& header, std::span<const uint8_t> tr
   smk4_ = header.version == Version::Smk4;
   width_ = header.width;
   height_ = header.height;
-  blocksWide_ = width_ / 4;
-  blocksHigh_ = height_ / 4;
+  blocksWide_ = width_ / kBlockSize;
+  blocksHigh_ = height_ / kBlockSize;
 
   BitReader br(treeBlock.data(), treeBlock.size());
   // Every element of a tree takes at least one bit of the block.
   const uint64_t maxElements =
       std::min<uint64_t>(uint64_t{treeBlock.size()} * 8, limits::kMaxBigTreeElements);
   int absent = 0;
-  for (int t = 0; t < 4; ++t) {
+  for (int t = 0; t < kVideoTrees; ++t) {
     if (br.bit()) {
       if (const char* why = trees_[t].read(br, header.treeSizeFields[t], maxElements)) return why;
     } else {
@@ -54,7 +49,7 @@ const char* VideoDecoder::open(const Header& header, std::span<const uint8_t> tr
       ++absent;
     }
   }
-  if (absent == 4) return "all four video trees are absent";
+  if (absent == kVideoTrees) return "all four video trees are absent";
   if (br.bitsLeft() < 0) return "video trees run past the tree block";
 
   pixels_.assign(size_t{width_} * height_, 0);
@@ -135,15 +130,15 @@ const char* VideoDecoder::decode(const uint8_t* data, size_t size) {
   while (b < blocks) {
     uint32_t type;
     if (!typeTree.decode(br, type)) return "video data ends before the last block";
-    const Kind kind = static_cast<Kind>(type & 3);
-    const uint32_t run = std::min(kRuns[(type >> 2) & 0x3F], blocks - b);
-    int mode = 0;  // FULL blocks: 0 all pixels, 1 2x2 squares, 2 rows doubled
+    const BlockKind kind = typeKind(type);
+    const uint32_t run = std::min(kRunLengths[typeRunIndex(type)], blocks - b);
+    FullMode mode = kNormal;
     if (kind == kFull && smk4_) {
       if (br.bitsLeft() < 1) return "video data ends before a FULL block's mode";
       if (br.bit())
-        mode = 1;
+        mode = kDouble;
       else if (br.bit())
-        mode = 2;
+        mode = kHalf;
     }
     if (kind != kSkip) markChanged(b, b + run);
     const uint32_t end = b + run;
@@ -154,7 +149,7 @@ const char* VideoDecoder::decode(const uint8_t* data, size_t size) {
         b = end;
         continue;
       case kSolid: {
-        const uint32_t colour = (type >> 8) * 0x01010101u;
+        const uint32_t colour = typeColour(type) * 0x01010101u;
         for (; b < end; ++b) {
           uint8_t* out = row + bx * 4;
           store32(out, colour);
@@ -184,7 +179,7 @@ const char* VideoDecoder::decode(const uint8_t* data, size_t size) {
         for (; b < end; ++b) {
           uint8_t* out = row + bx * 4;
           uint32_t p = BigTree::kExhausted, q = BigTree::kExhausted;
-          if (mode == 0) {
+          if (mode == kNormal) {
             for (int y = 0; y < 4; ++y, out += pitch) {
               p = q = BigTree::kExhausted;
               fullTree.decode(br, p);
@@ -192,7 +187,7 @@ const char* VideoDecoder::decode(const uint8_t* data, size_t size) {
               store16(out + 2, p);
               store16(out, q);
             }
-          } else if (mode == 1) {
+          } else if (mode == kDouble) {
             for (int h = 0; h < 2; ++h) {
               p = BigTree::kExhausted;
               fullTree.decode(br, p);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "big_tree.h"
+#include "smk/format.h"
 #include "smk/header.h"
 #include "smk/movie.h"
 
@@ -32,15 +33,13 @@ class VideoDecoder {
   std::span<const Rect> takeChangedRects();
 
  private:
-  enum Tree { kMmapTree, kMclrTree, kFullTree, kTypeTree };
-
   void markChanged(uint32_t firstBlock, uint32_t endBlock);
   void clearChanged();
 
   bool smk4_ = false;
   uint32_t width_ = 0, height_ = 0;
   uint32_t blocksWide_ = 0, blocksHigh_ = 0;
-  std::array<BigTree, 4> trees_;
+  std::array<BigTree, format::kVideoTrees> trees_;  // in format::VideoTree order
   std::vector<uint8_t> pixels_;
   // Per block row, the first and last changed block column (first > last: unchanged).
   std::vector<uint16_t> changedFirst_, changedLast_;

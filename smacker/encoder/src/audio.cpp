@@ -1,27 +1,44 @@
 #include "smk/enc/audio.h"
 
 #include <array>
-#include <stdexcept>
 
 #include "base/little_endian.h"
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 
 namespace smk::enc {
 
-uint32_t audio_rate_field(const AudioFormat& f) {
-  uint32_t flags =
-      0x40 | (f.packed ? 0x80 : 0) | (f.bits == 16 ? 0x20 : 0) | (f.channels == 2 ? 0x10 : 0);
-  return f.rate | flags << 24;
+namespace {
+
+Error audioError(const char* message) {
+  return Error{ErrorKind::Invalid, Part::Audio, message, 0, -1, -1};
 }
 
-std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const uint8_t> pcm) {
+}  // namespace
+
+Status checkAudioFormat(const AudioFormat& f) {
+  if (f.rate == 0 || f.rate > format::kAudioRateMask) return audioError("audio rate out of range");
   if ((f.channels != 1 && f.channels != 2) || (f.bits != 8 && f.bits != 16))
-    throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-  if (pcm.empty() || pcm.size() % f.frame_bytes() != 0)
-    throw std::invalid_argument("audio chunk must hold whole, non-empty sample frames");
-  if (!f.packed) return {pcm.begin(), pcm.end()};
-  if (pcm.size() > (1u << 24)) throw std::invalid_argument("audio chunk too long");
+    return audioError("audio must be 8 or 16 bits, mono or stereo");
+  return {};
+}
+
+uint32_t audioRateField(const AudioFormat& f) {
+  using namespace format;
+  const uint32_t flags = kAudioPresent | (f.packed ? kAudioPacked : 0) |
+                         (f.bits == 16 ? kAudio16Bit : 0) | (f.channels == 2 ? kAudioStereo : 0);
+  return f.rate | flags << kAudioFlagsShift;
+}
+
+Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& f, std::span<const uint8_t> pcm) {
+  if (Status s = checkAudioFormat(f); !s) return s.error();
+  if (pcm.empty() || pcm.size() % f.frameBytes() != 0)
+    return audioError("audio chunk must hold whole, non-empty sample frames");
+  if (!f.packed) return std::vector<uint8_t>(pcm.begin(), pcm.end());
+  if (pcm.size() > limits::kMaxDecodedAudioChunk)
+    return Error{ErrorKind::TooLarge, Part::Audio, "packed audio chunk above 16 MiB", 0, -1, -1};
 
   const bool stereo = f.channels == 2, is16 = f.bits == 16;
   const size_t count = pcm.size() / (is16 ? 2 : 1);  // samples over all channels
@@ -43,13 +60,13 @@ std::vector<uint8_t> audio_chunk_payload(const AudioFormat& f, std::span<const u
     }
   }
   std::vector<HuffmanCode> code;
-  for (const auto& c : counts) code.push_back(build_small_tree(c));
+  for (const auto& c : counts) code.push_back(buildSmallTree(c));
 
   BitWriter bits;
-  bits.put_bit(true);
-  bits.put_bit(stereo);
-  bits.put_bit(is16);
-  for (const auto& c : code) write_small_tree(bits, c);
+  bits.putBit(true);
+  bits.putBit(stereo);
+  bits.putBit(is16);
+  for (const auto& c : code) writeSmallTree(bits, c);
   for (int c = int(f.channels) - 1; c >= 0; --c) {  // right channel's start value first
     uint32_t v = sample(size_t(c));
     if (is16) {

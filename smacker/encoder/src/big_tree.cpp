@@ -5,12 +5,13 @@
 
 #include "smk/enc/bit_writer.h"
 #include "smk/enc/small_tree.h"
+#include "smk/format.h"
 
 namespace smk::enc {
 
 BigTree::BigTree() : counts_(kRef0 + 3, 0) {}
 
-void BigTree::push_cache(uint16_t value) {
+void BigTree::pushCache(uint16_t value) {
   if (value != cache_[0]) {
     cache_[2] = cache_[1];
     cache_[1] = cache_[0];
@@ -22,96 +23,101 @@ void BigTree::push_cache(uint16_t value) {
 // exists, a matching slot is preferred (the first one), as that keeps leaves few.
 uint32_t BigTree::choose(uint16_t value) const {
   uint32_t best = kRef0 + 3;
-  unsigned best_len = ~0u;
+  unsigned bestLen = ~0u;
   for (uint32_t s = 0; s < 3; ++s) {
     if (cache_[s] != value) continue;
-    if (!have_code_) return kRef0 + s;
-    if (code_.has(kRef0 + s) && code_.length[kRef0 + s] < best_len) {
+    if (!haveCode_) return kRef0 + s;
+    if (code_.has(kRef0 + s) && code_.length[kRef0 + s] < bestLen) {
       best = kRef0 + s;
-      best_len = code_.length[kRef0 + s];
+      bestLen = code_.length[kRef0 + s];
     }
   }
-  if (!have_code_ || (code_.has(value) && code_.length[value] < best_len)) best = value;
+  if (!haveCode_ || (code_.has(value) && code_.length[value] < bestLen)) best = value;
+  // Every round replays the same symbols with the same cache states, so the choice of the
+  // round the code was built from is still there: reaching this is a bug, not bad input.
   if (best == kRef0 + 3) throw std::logic_error("video symbol without a code");
   return best;
 }
 
 void BigTree::count(uint16_t value) {
   ++symbols_;
-  count_choice(value);
+  countChoice(value);
 }
 
-void BigTree::count_choice(uint16_t value) {
+void BigTree::countChoice(uint16_t value) {
   ++counts_[choose(value)];
-  push_cache(value);
+  pushCache(value);
 }
 
-void BigTree::build_code() {
+void BigTree::buildCode() {
   if (empty()) return;
-  have_code_ = false;
-  code_ = build_huffman(counts_, 32);
-  have_code_ = true;
+  haveCode_ = false;
+  code_ = buildHuffman(counts_, 32);
+  haveCode_ = true;
 }
 
-void BigTree::finish() {
-  if (empty()) return;
+Status BigTree::finish() {
+  if (empty()) return {};
   // Escape values must differ from every ordinary leaf. Prefer values whose two bytes
   // already occur among the leaves, so the byte trees need no extra leaves.
-  std::array<bool, 256> lo_seen{}, hi_seen{};
+  std::array<bool, 256> loSeen{}, hiSeen{};
   for (uint32_t v = 0; v < kRef0; ++v)
-    if (code_.has(v)) lo_seen[v & 0xFF] = hi_seen[v >> 8] = true;
+    if (code_.has(v)) loSeen[v & 0xFF] = hiSeen[v >> 8] = true;
   unsigned found = 0;
   for (int pass = 0; pass < 2 && found < 3; ++pass) {
     for (uint32_t v = 0; v < kRef0 && found < 3; ++v) {
       if (code_.has(v)) continue;
-      if (pass == 0 && !(lo_seen[v & 0xFF] && hi_seen[v >> 8])) continue;
+      if (pass == 0 && !(loSeen[v & 0xFF] && hiSeen[v >> 8])) continue;
       if (std::find(escape_.begin(), escape_.begin() + found, v) != escape_.begin() + found)
         continue;
       escape_[found++] = uint16_t(v);
     }
   }
-  if (found < 3) throw std::runtime_error("too many distinct video symbols to code");
+  if (found < 3)
+    return Error{
+        ErrorKind::TooLarge, Part::Trees, "too many distinct video symbols to code", 0, -1, -1};
 
-  std::array<uint64_t, 256> lo_counts{}, hi_counts{};
+  std::array<uint64_t, 256> loCounts{}, hiCounts{};
   for (const auto& node : code_.preorder) {
     if (!node.leaf) continue;
     uint16_t raw = node.symbol >= kRef0 ? escape_[node.symbol - kRef0] : uint16_t(node.symbol);
-    ++lo_counts[raw & 0xFF];
-    ++hi_counts[raw >> 8];
+    ++loCounts[raw & 0xFF];
+    ++hiCounts[raw >> 8];
   }
-  lo_ = build_small_tree(lo_counts);
-  hi_ = build_small_tree(hi_counts);
+  lo_ = buildSmallTree(loCounts);
+  hi_ = buildSmallTree(hiCounts);
+  return {};
 }
 
-void BigTree::write_tree(BitWriter& out) const {
+void BigTree::writeTree(BitWriter& out) const {
   if (empty()) {
-    out.put_bit(false);
+    out.putBit(false);
     return;
   }
-  out.put_bit(true);
-  write_small_tree(out, lo_);
-  write_small_tree(out, hi_);
+  out.putBit(true);
+  writeSmallTree(out, lo_);
+  writeSmallTree(out, hi_);
   for (uint16_t e : escape_) out.put(e, 16);
   for (const auto& node : code_.preorder) {
     if (!node.leaf) {
-      out.put_bit(true);
+      out.putBit(true);
       continue;
     }
-    out.put_bit(false);
+    out.putBit(false);
     uint16_t raw = node.symbol >= kRef0 ? escape_[node.symbol - kRef0] : uint16_t(node.symbol);
     lo_.write(out, raw & 0xFF);
     hi_.write(out, raw >> 8);
   }
-  out.put_bit(false);
+  out.putBit(false);
 }
 
-uint32_t BigTree::size_field() const {
-  return empty() ? 0 : uint32_t(4 * (code_.preorder.size() + 3));
+uint32_t BigTree::sizeField() const {
+  return empty() ? 0 : format::treeSizeField(uint32_t(code_.preorder.size()));
 }
 
 void BigTree::encode(BitWriter& out, uint16_t value) {
   code_.write(out, choose(value));
-  push_cache(value);
+  pushCache(value);
 }
 
 }  // namespace smk::enc

@@ -1,17 +1,19 @@
 #include "smk/enc/block_coder.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace smk::enc {
 
-int run_length(int index) { return index < 59 ? index + 1 : 128 << (index - 59); }
+using namespace format;
+
+namespace {
+
+int runLength(int index) { return int(kRunLengths[size_t(index)]); }
+
+}  // namespace
 
 BlockCoder::BlockCoder(const BlockCoderSettings& settings)
-    : s_(settings), picture_(size_t(settings.width) * settings.height, 0) {
-  if (s_.width < 4 || s_.height < 4)
-    throw std::invalid_argument("picture smaller than one 4x4 block");
-}
+    : s_(settings), picture_(size_t(settings.width) * settings.height, 0) {}
 
 uint32_t BlockCoder::error(const std::array<uint8_t, 16>& a,
                            const std::array<uint8_t, 16>& b) const {
@@ -32,7 +34,7 @@ struct Colours {
   const uint8_t* end() const { return c.data() + count; }
 };
 
-Colours colours_of(const std::array<uint8_t, 16>& px) {
+Colours coloursOf(const std::array<uint8_t, 16>& px) {
   Colours out;
   std::array<int, 16> n{};
   for (uint8_t p : px) {
@@ -50,7 +52,7 @@ Colours colours_of(const std::array<uint8_t, 16>& px) {
   return out;
 }
 
-bool is_double(const std::array<uint8_t, 16>& p) {
+bool isDouble(const std::array<uint8_t, 16>& p) {
   for (int y = 0; y < 4; y += 2)
     for (int x = 0; x < 4; x += 2) {
       uint8_t v = p[y * 4 + x];
@@ -59,7 +61,7 @@ bool is_double(const std::array<uint8_t, 16>& p) {
   return true;
 }
 
-bool is_half(const std::array<uint8_t, 16>& p) {
+bool isHalf(const std::array<uint8_t, 16>& p) {
   return std::equal(p.begin(), p.begin() + 4, p.begin() + 4) &&
          std::equal(p.begin() + 8, p.begin() + 12, p.begin() + 12);
 }
@@ -67,33 +69,33 @@ bool is_half(const std::array<uint8_t, 16>& p) {
 }  // namespace
 
 BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur,
-                                     const std::array<uint8_t, 16>& old, bool allow_skip) const {
-  const uint32_t limit = s_.max_block_error;
+                                     const std::array<uint8_t, 16>& old, bool allowSkip) const {
+  const uint32_t limit = s_.maxBlockError;
   const bool lossy = limit > 0;
   Block b{kFull, kNormal, 0, 0, 0, cur};
-  if (allow_skip && (lossy ? error(cur, old) <= limit : cur == old)) {
+  if (allowSkip && (lossy ? error(cur, old) <= limit : cur == old)) {
     b.kind = kSkip;
     b.pix = old;
     return b;
   }
-  const Colours colours = colours_of(cur);
-  auto make_solid = [&](uint8_t c) {
+  const Colours colours = coloursOf(cur);
+  auto makeSolid = [&](uint8_t c) {
     b.kind = kSolid;
     b.solid = c;
     b.pix.fill(c);
     return b;
   };
-  auto make_mono = [&](uint8_t a, uint8_t c) {
+  auto makeMono = [&](uint8_t a, uint8_t c) {
     uint8_t one = std::max(a, c), zero = std::min(a, c);
     b.kind = kMono;
     b.mclr = uint16_t(one << 8 | zero);
     b.mask = 0;
     for (int i = 0; i < 16; ++i) {
       // Each pixel takes the nearer of the two colours (exact when it is one of them).
-      bool is_one = cur[i] == one ||
-                    (cur[i] != zero && dist_[cur[i] * 256 + one] < dist_[cur[i] * 256 + zero]);
-      b.pix[i] = is_one ? one : zero;
-      if (is_one) b.mask |= uint16_t(1u << i);
+      bool isOne = cur[i] == one ||
+                   (cur[i] != zero && dist_[cur[i] * 256 + one] < dist_[cur[i] * 256 + zero]);
+      b.pix[i] = isOne ? one : zero;
+      if (isOne) b.mask |= uint16_t(1u << i);
     }
     // Of the two equivalent forms, send the one whose mask has the top-left bit clear:
     // that halves the number of distinct masks, which costs more than the colour pairs.
@@ -103,18 +105,18 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur,
     }
     return b;
   };
-  if (colours.size() == 1) return make_solid(colours[0]);
+  if (colours.size() == 1) return makeSolid(colours[0]);
   if (lossy) {
     uint32_t best = ~0u;
-    uint8_t best_c = 0;
+    uint8_t bestColour = 0;
     for (uint8_t c : colours) {
       uint32_t e = 0;
       for (uint8_t p : cur) e += dist_[p * 256 + c];
-      if (e < best) best = e, best_c = c;
+      if (e < best) best = e, bestColour = c;
     }
-    if (best <= limit) return make_solid(best_c);
+    if (best <= limit) return makeSolid(bestColour);
   }
-  if (colours.size() == 2) return make_mono(colours[0], colours[1]);
+  if (colours.size() == 2) return makeMono(colours[0], colours[1]);
   if (lossy) {
     const size_t n = std::min<size_t>(colours.size(), 6);
     uint32_t best = ~0u;
@@ -122,19 +124,19 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur,
     // The pair among the block's most frequent colours that fits best.
     for (size_t i = 0; i < n; ++i)
       for (size_t j = i + 1; j < n; ++j) {
-        uint32_t e = error(cur, make_mono(colours[i], colours[j]).pix);
+        uint32_t e = error(cur, makeMono(colours[i], colours[j]).pix);
         if (e < best) best = e, ba = colours[i], bc = colours[j];
       }
-    if (best <= limit) return make_mono(ba, bc);
+    if (best <= limit) return makeMono(ba, bc);
     b.kind = kFull;
     b.pix = cur;
   }
   if (!s_.smk4) return b;
-  if (is_double(cur)) {
+  if (isDouble(cur)) {
     b.mode = kDouble;
     return b;
   }
-  if (is_half(cur)) {
+  if (isHalf(cur)) {
     b.mode = kHalf;
     return b;
   }
@@ -171,11 +173,9 @@ BlockCoder::Block BlockCoder::choose(const std::array<uint8_t, 16>& cur,
   return b;
 }
 
-FrameSymbols BlockCoder::code_frame(std::span<const uint8_t> target, const Palette6& palette,
-                                    bool allow_skip) {
-  if (target.size() != picture_.size())
-    throw std::invalid_argument("frame size does not match the movie");
-  if (s_.max_block_error > 0) {
+FrameSymbols BlockCoder::codeFrame(std::span<const uint8_t> target, const Palette6& palette,
+                                   bool allowSkip) {
+  if (s_.maxBlockError > 0) {
     dist_.resize(65536);
     for (int a = 0; a < 256; ++a)
       for (int c = 0; c < 256; ++c) {
@@ -197,7 +197,7 @@ FrameSymbols BlockCoder::code_frame(std::span<const uint8_t> target, const Palet
           cur[y * 4 + x] = target[at];
           old[y * 4 + x] = picture_[at];
         }
-      Block b = choose(cur, old, allow_skip);
+      Block b = choose(cur, old, allowSkip);
       // An unchanged one-colour block continues a SOLID run of its colour rather than
       // breaking it with a one-block SKIP run.
       if (b.kind == kSkip && !blocks.empty() && blocks.back().kind == kSolid &&
@@ -211,29 +211,30 @@ FrameSymbols BlockCoder::code_frame(std::span<const uint8_t> target, const Palet
     }
 
   FrameSymbols out;
-  for (const Block& b : blocks) ++out.blocks_by_kind[b.kind];
-  auto same_run = [](const Block& a, const Block& b) {
+  for (const Block& b : blocks) ++out.blocksByKind[b.kind];
+  auto sameRun = [](const Block& a, const Block& b) {
     return a.kind == b.kind && (a.kind != kSolid || a.solid == b.solid) &&
            (a.kind != kFull || a.mode == b.mode);
   };
   for (size_t i = 0; i < blocks.size();) {
     size_t end = i + 1;
-    while (end < blocks.size() && same_run(blocks[i], blocks[end])) ++end;
+    while (end < blocks.size() && sameRun(blocks[i], blocks[end])) ++end;
     while (i < end) {
       size_t left = end - i;
       int index = 0;
-      if (end == blocks.size() && left > 59) {
+      const int last = int(kRunLengths.size()) - 1;
+      if (end == blocks.size() && left > kFirstLongRun) {
         // The last run may overshoot the picture: one symbol covers it.
-        index = 59;
-        while (run_length(index) < int(left) && index < 63) ++index;
+        index = kFirstLongRun;
+        while (runLength(index) < int(left) && index < last) ++index;
       } else {
-        for (index = 63; run_length(index) > int(left); --index) {
+        for (index = last; runLength(index) > int(left); --index) {
         }
       }
-      const size_t n = std::min<size_t>(left, size_t(run_length(index)));
+      const size_t n = std::min<size_t>(left, size_t(runLength(index)));
       const Block& head = blocks[i];
       out.seq.push_back(
-          uint16_t((head.kind == kSolid ? head.solid << 8 : 0) | index << 2 | head.kind));
+          typeSymbol(head.kind, unsigned(index), head.kind == kSolid ? head.solid : 0));
       if (head.kind == kFull && s_.smk4) out.seq.push_back(head.mode);
       for (size_t k = i; k < i + n; ++k) {
         const auto& p = blocks[k].pix;

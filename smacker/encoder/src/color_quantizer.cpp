@@ -16,7 +16,7 @@ struct Box {
 
 int channel(uint32_t key, int axis) { return int(key >> (12 - 6 * axis) & 63); }
 
-Box make_box(const std::vector<WeightedColor>& c, size_t begin, size_t end) {
+Box makeBox(const std::vector<WeightedColor>& c, size_t begin, size_t end) {
   Box b{begin, end, 0, 0, -1};
   std::array<int, 3> lo{63, 63, 63}, hi{0, 0, 0};
   for (size_t i = begin; i < end; ++i) {
@@ -40,11 +40,11 @@ std::vector<Color6> quantize(const std::vector<WeightedColor>& input, unsigned c
   if (c.empty() || count == 0) return {};
   if (c.size() <= count) {
     std::vector<Color6> out;
-    for (const auto& w : c) out.push_back(key_color(w.key));
+    for (const auto& w : c) out.push_back(keyColor(w.key));
     return out;
   }
 
-  std::vector<Box> boxes{make_box(c, 0, c.size())};
+  std::vector<Box> boxes{makeBox(c, 0, c.size())};
   while (boxes.size() < count) {
     // Split the box with the largest weighted extent that can still be split.
     size_t pick = boxes.size();
@@ -64,8 +64,8 @@ std::vector<Color6> quantize(const std::vector<WeightedColor>& input, unsigned c
     size_t mid = b.begin;
     while (mid < b.end - 1 && (half + c[mid].count) * 2 <= b.weight) half += c[mid++].count;
     mid = std::clamp(mid, b.begin + 1, b.end - 1);
-    boxes[pick] = make_box(c, b.begin, mid);
-    boxes.push_back(make_box(c, mid, b.end));
+    boxes[pick] = makeBox(c, b.begin, mid);
+    boxes.push_back(makeBox(c, mid, b.end));
   }
 
   // Box means, then k-means rounds over the colour list.

@@ -17,7 +17,7 @@ struct Built {
   int root = -1;
 };
 
-Built build_tree(const std::vector<std::pair<uint32_t, uint64_t>>& used) {
+Built buildTree(const std::vector<std::pair<uint32_t, uint64_t>>& used) {
   Built t;
   using Item = std::pair<uint64_t, int>;  // (weight, node); ties go to the older node
   std::priority_queue<Item, std::vector<Item>, std::greater<Item>> heap;
@@ -41,27 +41,27 @@ Built build_tree(const std::vector<std::pair<uint32_t, uint64_t>>& used) {
   return t;
 }
 
-unsigned depth_of(const Built& t, int node) {
+unsigned depthOf(const Built& t, int node) {
   if (t.left[node] < 0) return 0;
-  return 1 + std::max(depth_of(t, t.left[node]), depth_of(t, t.right[node]));
+  return 1 + std::max(depthOf(t, t.left[node]), depthOf(t, t.right[node]));
 }
 
 }  // namespace
 
-HuffmanCode build_huffman(const std::vector<uint64_t>& counts, unsigned max_depth) {
-  if (max_depth > 32) throw std::logic_error("Huffman depth limit above 32");
+HuffmanCode buildHuffman(const std::vector<uint64_t>& counts, unsigned maxDepth) {
+  if (maxDepth > 32) throw std::logic_error("Huffman depth limit above 32");
   std::vector<std::pair<uint32_t, uint64_t>> used;
   for (uint32_t s = 0; s < counts.size(); ++s)
     if (counts[s] > 0) used.emplace_back(s, counts[s]);
   if (used.empty()) throw std::logic_error("Huffman code without symbols");
-  if (used.size() > (uint64_t(1) << max_depth))
+  if (used.size() > (uint64_t(1) << maxDepth))
     throw std::logic_error("too many symbols for the depth limit");
 
-  Built t = build_tree(used);
+  Built t = buildTree(used);
   // Flatten the counts until the tree is shallow enough; each halving shortens deep chains.
-  while (depth_of(t, t.root) > max_depth) {
+  while (depthOf(t, t.root) > maxDepth) {
     for (auto& u : used) u.second = (u.second >> 1) | 1;
-    t = build_tree(used);
+    t = buildTree(used);
   }
 
   HuffmanCode code;

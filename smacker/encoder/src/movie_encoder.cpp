@@ -2,163 +2,193 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 #include "base/little_endian.h"
 #include "smk/enc/big_tree.h"
 #include "smk/enc/bit_writer.h"
+#include "smk/format.h"
+#include "smk/limits.h"
 
 namespace smk::enc {
 
+using namespace format;
+
 namespace {
 
-enum Tree { kMMap, kMClr, kFullTree, kType };
+double frameSeconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
 
-double frame_seconds(int32_t code) { return code > 0 ? code / 1000.0 : -double(code) / 100000.0; }
+Error settingsError(const char* message) {
+  return Error{ErrorKind::Invalid, Part::Settings, message, 0, -1, -1};
+}
+
+Error movieError(ErrorKind kind, Part part, const char* message, int64_t frame = -1,
+                 int track = -1) {
+  return Error{kind, part, message, 0, frame, track};
+}
 
 }  // namespace
 
-int32_t frame_rate_code(double fps) {
-  if (!(fps > 0.0005 && fps <= 100000)) throw std::invalid_argument("frame rate out of range");
+Result<int32_t> frameRateCode(double fps) {
+  if (!(fps > 0.0005 && fps <= 100000)) return settingsError("frame rate out of range");
   double ms = 1000.0 / fps;
   if (std::abs(ms - std::round(ms)) < 1e-9) return int32_t(std::round(ms));
   return -int32_t(std::lround(100000.0 / fps));
 }
 
-uint32_t block_error_for_quality(int quality) {
+uint32_t blockErrorForQuality(int quality) {
   quality = std::clamp(quality, 0, 100);
   // Allowed RMS error per pixel grows from 0 to about 40 RGB levels.
   double rms = (100 - quality) * 0.4;
   return uint32_t(16 * rms * rms);
 }
 
+Result<MovieEncoder> MovieEncoder::create(const MovieSettings& settings) {
+  if (settings.width < kBlockSize || settings.height < kBlockSize)
+    return settingsError("picture smaller than one 4x4 block");
+  if (settings.width > limits::kMaxWrittenSide || settings.height > limits::kMaxWrittenSide)
+    return settingsError("picture larger than 32768 pixels");
+  if (settings.frameRate == 0 || settings.frameRate > limits::kMaxFrameRateMs ||
+      settings.frameRate < -limits::kMaxFrameRateMs)
+    return settingsError("invalid frame rate code");
+  return MovieEncoder(settings);
+}
+
 MovieEncoder::MovieEncoder(const MovieSettings& settings)
     : s_(settings),
       coder_({settings.width, settings.height, settings.smk4,
-              block_error_for_quality(settings.quality)}) {
-  if (s_.width > 32768 || s_.height > 32768)
-    throw std::invalid_argument("picture larger than 32768 pixels");
-  if (s_.frame_rate == 0 || s_.frame_rate > 21474836 || s_.frame_rate < -21474836)
-    throw std::invalid_argument("invalid frame rate code");
-}
+              blockErrorForQuality(settings.quality)}) {}
 
-void MovieEncoder::code_picture(std::span<const uint8_t> indices, const Palette6& palette) {
+void MovieEncoder::codePicture(std::span<const uint8_t> indices, const Palette6& palette) {
   Frame f;
-  if (frames_.empty() || palette != last_palette_) {
+  if (frames_.empty() || palette != lastPalette_) {
     // Before the first palette chunk every entry is black.
-    f.palette_chunk = palette_chunk(frames_.empty() ? Palette6{} : last_palette_, palette);
-    last_palette_ = palette;
-    ++stats_.palette_chunks;
+    f.paletteChunk = paletteChunk(frames_.empty() ? Palette6{} : lastPalette_, palette);
+    lastPalette_ = palette;
+    ++stats_.paletteChunks;
   }
-  f.symbols = coder_.code_frame(indices, palette, !frames_.empty());
-  for (int k = 0; k < 4; ++k) stats_.blocks_by_kind[k] += f.symbols.blocks_by_kind[k];
+  f.symbols = coder_.codeFrame(indices, palette, !frames_.empty());
+  for (int k = 0; k < 4; ++k) stats_.blocksByKind[k] += f.symbols.blocksByKind[k];
   frames_.push_back(std::move(f));
 }
 
-void MovieEncoder::add_frame(std::span<const uint8_t> indices, const Palette6& palette) {
-  if (finished_) throw std::logic_error("movie already finished");
-  if (frames_.size() >= 0xFFFFFE) throw std::length_error("too many frames");
+Status MovieEncoder::addFrame(std::span<const uint8_t> indices, const Palette6& palette) {
+  const int64_t index = int64_t(frames_.size());
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
+  // One stored frame stays free for a ring frame.
+  if (frames_.size() >= limits::kMaxStoredFrames - 1)
+    return movieError(ErrorKind::TooLarge, Part::FrameTables, "too many frames", index);
+  if (indices.size() != size_t(s_.width) * s_.height)
+    return movieError(ErrorKind::Invalid, Part::Video, "picture size does not match the movie",
+                      index);
   for (const Color6& c : palette)
-    if (c.r > 63 || c.g > 63 || c.b > 63) throw std::invalid_argument("palette component above 63");
+    if (c.r > kPaletteComponentMask || c.g > kPaletteComponentMask || c.b > kPaletteComponentMask)
+      return movieError(ErrorKind::Invalid, Part::Palette, "palette component above 63", index);
   if (frames_.empty()) {
-    first_picture_.assign(indices.begin(), indices.end());
-    first_palette_ = palette;
+    firstPicture_.assign(indices.begin(), indices.end());
+    firstPalette_ = palette;
   }
-  code_picture(indices, palette);
+  codePicture(indices, palette);
   ++stats_.frames;
+  return {};
 }
 
-void MovieEncoder::add_audio(const AudioFormat& format, std::vector<uint8_t> pcm) {
-  if (finished_) throw std::logic_error("movie already finished");
-  if (tracks_.size() >= 7) throw std::length_error("at most 7 audio tracks");
-  if (format.rate == 0 || format.rate > 0xFFFFFF)
-    throw std::invalid_argument("audio rate out of range");
-  if ((format.channels != 1 && format.channels != 2) || (format.bits != 8 && format.bits != 16))
-    throw std::invalid_argument("audio must be 8 or 16 bits, mono or stereo");
-  pcm.resize(pcm.size() - pcm.size() % format.frame_bytes());
-  if (pcm.empty()) throw std::invalid_argument("sound track without samples");
-  tracks_.push_back({format, std::move(pcm)});
+Status MovieEncoder::addAudio(const AudioFormat& audioFormat, std::vector<uint8_t> pcm) {
+  const int track = int(tracks_.size());
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
+  if (track >= limits::kAudioTracks)
+    return movieError(ErrorKind::TooLarge, Part::Audio, "at most 7 audio tracks", -1, track);
+  if (Status s = checkAudioFormat(audioFormat); !s) {
+    Error e = s.error();
+    e.track = track;
+    return e;
+  }
+  pcm.resize(pcm.size() - pcm.size() % audioFormat.frameBytes());
+  if (pcm.empty())
+    return movieError(ErrorKind::Invalid, Part::Audio, "sound track without samples", -1, track);
+  tracks_.push_back({audioFormat, std::move(pcm)});
+  return {};
 }
 
 // Calls visit(tree, value) for every tree symbol of a frame in stream order, and
 // visit(-1, mode) for SMK4 FULL sub-modes.
 template <class Visit>
 void MovieEncoder::walk(const FrameSymbols& f, Visit&& visit) const {
-  const size_t blocks = size_t(s_.width / 4) * (s_.height / 4);
+  const size_t blocks = size_t(s_.width / kBlockSize) * (s_.height / kBlockSize);
   size_t b = 0, at = 0;
   while (b < blocks) {
     const uint16_t t = f.seq.at(at++);
-    visit(int(kType), t);
-    const int kind = t & 3;
-    const size_t run = std::min<size_t>(size_t(run_length((t >> 2) & 0x3F)), blocks - b);
-    int per_block = 0;
+    visit(int(kTypeTree), t);
+    const BlockKind kind = typeKind(t);
+    const size_t run = std::min<size_t>(kRunLengths[typeRunIndex(t)], blocks - b);
+    unsigned perBlock = 0;
     FullMode mode = kNormal;
     if (kind == kFull && s_.smk4) {
       mode = FullMode(f.seq.at(at++));
       visit(-1, uint16_t(mode));
     }
-    if (kind == kFull) per_block = mode == kDouble ? 2 : mode == kHalf ? 4 : 8;
+    if (kind == kFull) perBlock = fullSymbolsPerBlock(mode);
     for (size_t k = 0; k < run; ++k) {
       if (kind == kMono) {
-        visit(int(kMClr), f.seq.at(at++));
-        visit(int(kMMap), f.seq.at(at++));
+        visit(int(kMclrTree), f.seq.at(at++));
+        visit(int(kMmapTree), f.seq.at(at++));
       }
-      for (int i = 0; i < per_block; ++i) visit(int(kFullTree), f.seq.at(at++));
+      for (unsigned i = 0; i < perBlock; ++i) visit(int(kFullTree), f.seq.at(at++));
     }
     b += run;
   }
 }
 
-std::vector<uint8_t> MovieEncoder::finish() {
-  if (finished_) throw std::logic_error("movie already finished");
-  if (frames_.empty()) throw std::logic_error("a movie needs at least one frame");
+Result<std::vector<uint8_t>> MovieEncoder::finish() {
+  if (finished_) return movieError(ErrorKind::Invalid, Part::Movie, "movie already finished");
+  if (frames_.empty())
+    return movieError(ErrorKind::Invalid, Part::Movie, "a movie needs at least one frame");
   finished_ = true;
   const size_t regular = frames_.size();
-  if (s_.ring_frame) {
+  if (s_.ringFrame) {
     // Leads from the last picture back to the first: a normal frame with the first picture.
-    code_picture(first_picture_, first_palette_);
+    codePicture(firstPicture_, firstPalette_);
   }
   const size_t n = frames_.size();
 
   // Video trees from the statistics of all frames.
-  std::array<BigTree, 4> trees;
+  std::array<BigTree, kVideoTrees> trees;
   for (const Frame& f : frames_) {
-    for (auto& t : trees) t.start_frame();
+    for (auto& t : trees) t.startFrame();
     walk(f.symbols, [&](int tree, uint16_t v) {
       if (tree >= 0) trees[tree].count(v);
     });
   }
-  for (auto& t : trees) t.build_code();
+  for (auto& t : trees) t.buildCode();
   for (int round = 0; round < 2; ++round) {
-    for (auto& t : trees) t.start_round();
+    for (auto& t : trees) t.startRound();
     for (const Frame& f : frames_) {
-      for (auto& t : trees) t.start_frame();
+      for (auto& t : trees) t.startFrame();
       walk(f.symbols, [&](int tree, uint16_t v) {
-        if (tree >= 0) trees[tree].count_choice(v);
+        if (tree >= 0) trees[tree].countChoice(v);
       });
     }
-    for (auto& t : trees) t.build_code();
+    for (auto& t : trees) t.buildCode();
   }
-  for (auto& t : trees) t.finish();
-  if (trees[kType].empty()) throw std::logic_error("movie without blocks");
+  for (auto& t : trees)
+    if (Status s = t.finish(); !s) return s.error();
 
-  BitWriter tree_bits;
-  for (const auto& t : trees) t.write_tree(tree_bits);
-  const std::vector<uint8_t> tree_block = tree_bits.finish();
+  BitWriter treeBits;
+  for (const auto& t : trees) t.writeTree(treeBits);
+  const std::vector<uint8_t> treeBlock = treeBits.finish();
 
-  // Audio delivery: about `audio_lead_seconds` with the first frame, then one frame's worth
+  // Audio delivery: about `audioLeadSeconds` with the first frame, then one frame's worth
   // per regular frame, whatever is left with the last regular frame. The ring frame has none.
-  const double frame_s = frame_seconds(s_.frame_rate);
+  const double frameTime = frameSeconds(s_.frameRate);
   std::vector<std::vector<std::vector<uint8_t>>> audio(n);  // per frame, per track: chunk
-  std::array<uint32_t, 7> audio_size{};
+  std::array<uint32_t, limits::kAudioTracks> audioSize{};
   for (size_t k = 0; k < tracks_.size(); ++k) {
     const Track& tr = tracks_[k];
-    const size_t fb = tr.format.frame_bytes();
+    const size_t fb = tr.format.frameBytes();
     const size_t total = tr.pcm.size() / fb;
     size_t sent = 0;
     for (size_t i = 0; i < regular; ++i) {
-      double due_s = s_.audio_lead_seconds + double(i) * frame_s;
-      size_t due = std::min(total, size_t(std::llround(due_s * tr.format.rate)));
+      double dueTime = s_.audioLeadSeconds + double(i) * frameTime;
+      size_t due = std::min(total, size_t(std::llround(dueTime * tr.format.rate)));
       if (i + 1 == regular) due = total;
       // Tiny chunks are not worth their framing (8-bit PCM needs at least 4 bytes).
       if (due <= sent || ((due - sent) * fb < 4 && due < total)) {
@@ -166,30 +196,32 @@ std::vector<uint8_t> MovieEncoder::finish() {
         continue;
       }
       std::span<const uint8_t> pcm(tr.pcm.data() + sent * fb, (due - sent) * fb);
-      audio[i].push_back(audio_chunk_payload(tr.format, pcm));
-      audio_size[k] = std::max<uint32_t>(audio_size[k], uint32_t(pcm.size()));
+      auto payload = audioChunkPayload(tr.format, pcm);
+      if (!payload) return payload.error();
+      audio[i].push_back(std::move(*payload));
+      audioSize[k] = std::max<uint32_t>(audioSize[k], uint32_t(pcm.size()));
       sent = due;
     }
     for (size_t i = regular; i < n; ++i) audio[i].emplace_back();
   }
 
-  std::vector<uint8_t> out(0x68, 0);
-  out[0] = 'S', out[1] = 'M', out[2] = 'K', out[3] = s_.smk4 ? '4' : '2';
-  base::writeLe32(&out[0x04], s_.width);
-  base::writeLe32(&out[0x08], s_.height);
-  base::writeLe32(&out[0x0C], uint32_t(regular));
-  base::writeLe32(&out[0x10], uint32_t(s_.frame_rate));
-  base::writeLe32(&out[0x14], (s_.ring_frame ? 1u : 0u) | (s_.y_interlaced ? 2u : 0u) |
-                                  (s_.y_doubled ? 4u : 0u));
+  std::vector<uint8_t> out(kHeaderSize, 0);
+  const std::string_view signature = s_.smk4 ? kSignatureSmk4 : kSignatureSmk2;
+  std::copy(signature.begin(), signature.end(), out.begin());
+  base::writeLe32(&out[kWidthOffset], s_.width);
+  base::writeLe32(&out[kHeightOffset], s_.height);
+  base::writeLe32(&out[kFramesOffset], uint32_t(regular));
+  base::writeLe32(&out[kFrameRateOffset], uint32_t(s_.frameRate));
+  base::writeLe32(&out[kFlagsOffset], (s_.ringFrame ? kFlagRingFrame : 0) |
+                                          (s_.yInterlaced ? kFlagYInterlaced : 0) |
+                                          (s_.yDoubled ? kFlagYDoubled : 0));
   for (size_t k = 0; k < tracks_.size(); ++k) {
-    base::writeLe32(&out[0x18 + 4 * k], audio_size[k]);
-    base::writeLe32(&out[0x48 + 4 * k], audio_rate_field(tracks_[k].format));
+    base::writeLe32(&out[audioSizeOffset(int(k))], audioSize[k]);
+    base::writeLe32(&out[audioRateOffset(int(k))], audioRateField(tracks_[k].format));
   }
-  base::writeLe32(&out[0x34], uint32_t(tree_block.size()));
-  base::writeLe32(&out[0x38], trees[kMMap].size_field());
-  base::writeLe32(&out[0x3C], trees[kMClr].size_field());
-  base::writeLe32(&out[0x40], trees[kFullTree].size_field());
-  base::writeLe32(&out[0x44], trees[kType].size_field());
+  base::writeLe32(&out[kTreesSizeOffset], uint32_t(treeBlock.size()));
+  for (int t = 0; t < kVideoTrees; ++t)
+    base::writeLe32(&out[treeSizeOffset(VideoTree(t))], trees[size_t(t)].sizeField());
 
   // Frame chunks.
   std::vector<std::vector<uint8_t>> chunks(n);
@@ -197,18 +229,18 @@ std::vector<uint8_t> MovieEncoder::finish() {
   for (size_t i = 0; i < n; ++i) {
     const Frame& f = frames_[i];
     std::vector<uint8_t>& c = chunks[i];
-    if (!f.palette_chunk.empty()) {
-      types[i] |= 1;
-      c = f.palette_chunk;
+    if (!f.paletteChunk.empty()) {
+      types[i] |= kFrameTypePalette;
+      c = f.paletteChunk;
     }
     for (size_t k = 0; k < audio[i].size(); ++k) {
       if (audio[i][k].empty()) continue;
-      types[i] |= uint8_t(2u << k);
+      types[i] |= frameTypeAudio(int(k));
       base::appendLe32(c, uint32_t(audio[i][k].size() + 4));
       c.insert(c.end(), audio[i][k].begin(), audio[i][k].end());
     }
     BitWriter video;
-    for (auto& t : trees) t.start_frame();
+    for (auto& t : trees) t.startFrame();
     walk(f.symbols, [&](int tree, uint16_t v) {
       if (tree >= 0) {
         trees[tree].encode(video, v);
@@ -221,12 +253,13 @@ std::vector<uint8_t> MovieEncoder::finish() {
     std::vector<uint8_t> bytes = video.finish();
     if (bytes.empty()) bytes.push_back(0);  // the video data is never empty
     c.insert(c.end(), bytes.begin(), bytes.end());
-    while (c.size() % 4) c.push_back(0);
-    if (c.size() > 0xFFFFFFFC) throw std::length_error("frame too large");
+    while (c.size() % kChunkAlignment) c.push_back(0);
+    if (c.size() > chunkLength(UINT32_MAX))
+      return movieError(ErrorKind::TooLarge, Part::Video, "frame larger than 4 GiB", int64_t(i));
   }
   for (const auto& c : chunks) base::appendLe32(out, uint32_t(c.size()));
   out.insert(out.end(), types.begin(), types.end());
-  out.insert(out.end(), tree_block.begin(), tree_block.end());
+  out.insert(out.end(), treeBlock.begin(), treeBlock.end());
   for (const auto& c : chunks) out.insert(out.end(), c.begin(), c.end());
   return out;
 }

@@ -4,29 +4,33 @@
 #include <cstdlib>
 #include <limits>
 
+#include "smk/format.h"
+
 namespace smk::enc {
 
+using format::expand6;
+
 uint8_t nearest6(uint8_t v) {
-  int best = 0, best_d = 256;
+  int best = 0, bestDistance = 256;
   // The expansion is monotonic, so only the two 6-bit neighbours of v/4 can be nearest.
   for (int c = std::max(0, v / 4 - 1); c <= std::min(63, v / 4 + 1); ++c) {
     int d = std::abs(int(expand6(uint8_t(c))) - int(v));
-    if (d < best_d) best = c, best_d = d;
+    if (d < bestDistance) best = c, bestDistance = d;
   }
   return uint8_t(best);
 }
 
 bool exact6(uint8_t v) { return expand6(nearest6(v)) == v; }
 
-std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_pal) {
-  constexpr int n = 256;
+std::vector<uint8_t> paletteChunk(const Palette6& oldPalette, const Palette6& newPalette) {
+  constexpr int n = format::kPaletteEntries;
   // match[i][o]: how many entries from new[i] equal old[o], old[o+1], ...
   static thread_local std::array<std::array<uint16_t, n + 1>, n + 1> match;
   for (int o = 0; o <= n; ++o) match[n][o] = 0;
   for (int i = n - 1; i >= 0; --i) {
     match[i][n] = 0;
     for (int o = n - 1; o >= 0; --o)
-      match[i][o] = new_pal[i] == old_pal[o] ? uint16_t(match[i + 1][o + 1] + 1) : 0;
+      match[i][o] = newPalette[i] == oldPalette[o] ? uint16_t(match[i + 1][o + 1] + 1) : 0;
   }
 
   enum Op : uint8_t { kKeep, kCopy, kLiteral };
@@ -46,13 +50,14 @@ std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_
   };
   for (int i = 0; i < n; ++i) {
     int keep = match[i][i];
-    for (int k = 1; k <= std::min(keep, 128); ++k) relax(i, i + k, 1, kKeep, 0);
-    int copy_len = 0, copy_from = 0;
+    for (int k = 1; k <= std::min<int>(keep, format::kPaletteKeepMax); ++k)
+      relax(i, i + k, 1, kKeep, 0);
+    int copyLen = 0, copyFrom = 0;
     for (int o = 0; o < n; ++o)
-      if (std::min<int>(match[i][o], 64) > copy_len)
-        copy_len = std::min<int>(match[i][o], 64), copy_from = o;
+      if (std::min<int>(match[i][o], format::kPaletteCopyMax) > copyLen)
+        copyLen = std::min<int>(match[i][o], format::kPaletteCopyMax), copyFrom = o;
     // Any shorter copy from the same source is valid too (a prefix of the match).
-    for (int k = 1; k <= copy_len; ++k) relax(i, i + k, 2, kCopy, copy_from);
+    for (int k = 1; k <= copyLen; ++k) relax(i, i + k, 2, kCopy, copyFrom);
     relax(i, i + 1, 3, kLiteral, 0);
   }
 
@@ -64,21 +69,21 @@ std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_
     int start = s.prev;
     switch (s.op) {
       case kKeep:
-        out.push_back(uint8_t(0x80 | (s.len - 1)));
+        out.push_back(uint8_t(format::kPaletteKeep | (s.len - 1)));
         break;
       case kCopy:
-        out.push_back(uint8_t(0x40 | (s.len - 1)));
+        out.push_back(uint8_t(format::kPaletteCopy | (s.len - 1)));
         out.push_back(s.from);
         break;
       case kLiteral:
-        out.push_back(new_pal[start].r);
-        out.push_back(new_pal[start].g);
-        out.push_back(new_pal[start].b);
+        out.push_back(newPalette[start].r);
+        out.push_back(newPalette[start].g);
+        out.push_back(newPalette[start].b);
         break;
     }
   }
-  while (out.size() % 4) out.push_back(0);
-  out[0] = uint8_t(out.size() / 4);
+  while (out.size() % format::kPaletteUnit) out.push_back(0);
+  out[0] = uint8_t(out.size() / format::kPaletteUnit);
   return out;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 
 #include "smk/enc/color_quantizer.h"
 
@@ -28,32 +27,36 @@ uint32_t distance(Color6 a, Color6 b) {
 
 }  // namespace
 
+Result<RgbConverter> RgbConverter::create(const RgbConverterSettings& settings) {
+  if (settings.entryCount == 0 || settings.firstEntry + settings.entryCount > 256)
+    return Error{ErrorKind::Invalid, Part::Settings, "palette range outside 0..255", 0, -1, -1};
+  if (settings.width == 0 || settings.height == 0)
+    return Error{ErrorKind::Invalid, Part::Settings, "empty picture", 0, -1, -1};
+  return RgbConverter(settings);
+}
+
 RgbConverter::RgbConverter(const RgbConverterSettings& settings)
     : s_(settings),
       used_(256, false),
-      slot_of_key_(kKeys, -1),
+      slotOfKey_(kKeys, -1),
       nearest_(kKeys, -1),
       stamp_(kKeys, 0),
-      count_(kKeys, 0) {
-  if (s_.entry_count == 0 || s_.first_entry + s_.entry_count > 256)
-    throw std::invalid_argument("bad palette range");
-  if (s_.width == 0 || s_.height == 0) throw std::invalid_argument("empty picture");
-}
+      count_(kKeys, 0) {}
 
-void RgbConverter::set_entry(unsigned slot, Color6 c) {
-  if (used_[slot] && slot_of_key_[color_key(palette_[slot])] == int16_t(slot))
-    slot_of_key_[color_key(palette_[slot])] = -1;
+void RgbConverter::setEntry(unsigned slot, Color6 c) {
+  if (used_[slot] && slotOfKey_[colorKey(palette_[slot])] == int16_t(slot))
+    slotOfKey_[colorKey(palette_[slot])] = -1;
   palette_[slot] = c;
   used_[slot] = true;
-  slot_of_key_[color_key(c)] = int16_t(slot);
+  slotOfKey_[colorKey(c)] = int16_t(slot);
 }
 
 uint8_t RgbConverter::nearest(uint32_t key) {
   if (nearest_[key] >= 0) return uint8_t(nearest_[key]);
-  const Color6 c = key_color(key);
+  const Color6 c = keyColor(key);
   uint32_t best = ~0u;
-  unsigned pick = s_.first_entry;
-  for (unsigned i = s_.first_entry; i < s_.first_entry + s_.entry_count; ++i) {
+  unsigned pick = s_.firstEntry;
+  for (unsigned i = s_.firstEntry; i < s_.firstEntry + s_.entryCount; ++i) {
     if (!used_[i]) continue;
     uint32_t d = distance(c, palette_[i]);
     if (d < best) best = d, pick = i;
@@ -62,76 +65,78 @@ uint8_t RgbConverter::nearest(uint32_t key) {
   return uint8_t(pick);
 }
 
-double RgbConverter::fit_error(const std::vector<uint32_t>& keys,
-                               const std::vector<uint32_t>& counts) {
+double RgbConverter::fitError(const std::vector<uint32_t>& keys,
+                              const std::vector<uint32_t>& counts) {
   double sum = 0, n = 0;
   for (size_t i = 0; i < keys.size(); ++i) {
-    sum += double(distance(key_color(keys[i]), palette_[nearest(keys[i])])) * counts[i];
+    sum += double(distance(keyColor(keys[i]), palette_[nearest(keys[i])])) * counts[i];
     n += counts[i];
   }
   return n > 0 ? sum / n : 0;
 }
 
-void RgbConverter::map_exact(const std::vector<uint32_t>& keys) {
+void RgbConverter::mapExact(const std::vector<uint32_t>& keys) {
   // Entries holding colours of this picture stay; the others are free for its new colours.
   std::vector<bool> keep(256, false);
   for (uint32_t k : keys)
-    if (slot_of_key_[k] >= 0) keep[size_t(slot_of_key_[k])] = true;
-  unsigned next = s_.first_entry;
+    if (slotOfKey_[k] >= 0) keep[size_t(slotOfKey_[k])] = true;
+  unsigned next = s_.firstEntry;
   bool changed = false;
   for (uint32_t k : keys) {
-    if (slot_of_key_[k] >= 0) continue;
+    if (slotOfKey_[k] >= 0) continue;
     // Prefer entries never used, then entries whose colour this picture does not need.
     unsigned slot = 256;
     for (unsigned pass = 0; pass < 2 && slot == 256; ++pass)
-      for (unsigned i = next; i < s_.first_entry + s_.entry_count; ++i)
+      for (unsigned i = next; i < s_.firstEntry + s_.entryCount; ++i)
         if (!keep[i] && (pass == 1 || !used_[i])) {
           slot = i;
           break;
         }
-    if (slot == 256) throw std::logic_error("no free palette entry");
+    // Exact mapping is only chosen when the picture's colours fit the entries.
+    if (slot == 256) break;
     keep[slot] = true;
-    set_entry(slot, key_color(k));
+    setEntry(slot, keyColor(k));
     changed = true;
   }
   if (changed) std::fill(nearest_.begin(), nearest_.end(), -1);
 }
 
-void RgbConverter::quantize_new(const std::vector<uint32_t>& keys,
-                                const std::vector<uint32_t>& counts) {
+void RgbConverter::quantizeNew(const std::vector<uint32_t>& keys,
+                               const std::vector<uint32_t>& counts) {
   std::vector<WeightedColor> colours;
   for (size_t i = 0; i < keys.size(); ++i) colours.push_back({keys[i], counts[i]});
-  std::vector<Color6> pal = quantize(colours, s_.entry_count);
+  std::vector<Color6> pal = quantize(colours, s_.entryCount);
   // Colours already in the palette keep their entries, so unchanged areas can be skipped.
   std::vector<bool> taken(256, false);
   std::vector<Color6> rest;
   for (Color6 c : pal) {
-    int16_t slot = slot_of_key_[color_key(c)];
+    int16_t slot = slotOfKey_[colorKey(c)];
     if (slot >= 0 && !taken[size_t(slot)])
       taken[size_t(slot)] = true;
     else
       rest.push_back(c);
   }
-  unsigned i = s_.first_entry;
+  unsigned i = s_.firstEntry;
   for (Color6 c : rest) {
     while (taken[i]) ++i;
     taken[i] = true;
-    set_entry(i, c);
+    setEntry(i, c);
   }
   std::fill(nearest_.begin(), nearest_.end(), -1);
 }
 
-void RgbConverter::convert(std::span<const uint8_t> rgb) {
+Status RgbConverter::convert(std::span<const uint8_t> rgb) {
   const size_t pixels = size_t(s_.width) * s_.height;
-  if (rgb.size() != pixels * 3) throw std::invalid_argument("picture size does not match");
+  if (rgb.size() != pixels * 3)
+    return Error{ErrorKind::Invalid, Part::Video, "picture size does not match", 0, -1, -1};
   ++frame_;
   const auto& t = to6();
-  pixel_keys_.resize(pixels);
+  pixelKeys_.resize(pixels);
   std::vector<uint32_t> keys, counts;
   for (size_t p = 0; p < pixels; ++p) {
     uint32_t k =
         uint32_t(t[rgb[3 * p]]) << 12 | uint32_t(t[rgb[3 * p + 1]]) << 6 | t[rgb[3 * p + 2]];
-    pixel_keys_[p] = k;
+    pixelKeys_[p] = k;
     if (stamp_[k] != frame_) {
       stamp_[k] = frame_;
       count_[k] = 0;
@@ -141,23 +146,24 @@ void RgbConverter::convert(std::span<const uint8_t> rgb) {
   }
   for (uint32_t k : keys) counts.push_back(count_[k]);
 
-  exact_ = keys.size() <= s_.entry_count;
+  exact_ = keys.size() <= s_.entryCount;
   if (exact_) {
-    map_exact(keys);
-    fitted_error_ = 0;
+    mapExact(keys);
+    fittedError_ = 0;
   } else {
-    const double err = have_palette_ ? fit_error(keys, counts) : 0;
-    if (!have_palette_ || err > std::max(fitted_error_ * 1.5, fitted_error_ + 6.0)) {
-      quantize_new(keys, counts);
-      fitted_error_ = fit_error(keys, counts);
+    const double err = havePalette_ ? fitError(keys, counts) : 0;
+    if (!havePalette_ || err > std::max(fittedError_ * 1.5, fittedError_ + 6.0)) {
+      quantizeNew(keys, counts);
+      fittedError_ = fitError(keys, counts);
     }
   }
-  have_palette_ = true;
+  havePalette_ = true;
   indices_.resize(pixels);
   for (size_t p = 0; p < pixels; ++p) {
-    int16_t slot = slot_of_key_[pixel_keys_[p]];
-    indices_[p] = slot >= 0 ? uint8_t(slot) : nearest(pixel_keys_[p]);
+    int16_t slot = slotOfKey_[pixelKeys_[p]];
+    indices_[p] = slot >= 0 ? uint8_t(slot) : nearest(pixelKeys_[p]);
   }
+  return {};
 }
 
 }  // namespace smk::enc

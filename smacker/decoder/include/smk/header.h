@@ -7,11 +7,12 @@
 #include <span>
 
 #include "smk/error.h"
+#include "smk/format.h"
 #include "smk/limits.h"
 
 namespace smk {
 
-inline constexpr uint32_t kHeaderSize = 0x68;
+using format::kHeaderSize;
 
 enum class Version { Smk2, Smk4 };  // SMK4 adds the sub-modes of FULL blocks
 
@@ -51,7 +52,7 @@ struct Header {
   uint32_t flags = 0;          // as stored (unknown bits are ignored)
   YScale yScale = YScale::None;
   uint32_t treesSize = 0;
-  std::array<uint32_t, 4> treeSizeFields{};  // MMAP, MCLR, FULL, TYPE
+  std::array<uint32_t, format::kVideoTrees> treeSizeFields{};  // in format::VideoTree order
   std::array<AudioTrack, limits::kAudioTracks> audio{};
 };
 

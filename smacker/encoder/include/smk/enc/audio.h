@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "smk/error.h"
+
 namespace smk::enc {
 
 struct AudioFormat {
@@ -11,14 +13,18 @@ struct AudioFormat {
   unsigned channels = 1;  // 1 or 2
   unsigned bits = 8;      // 8 (unsigned samples) or 16 (signed, little-endian)
   bool packed = true;     // Huffman-coded differences instead of raw PCM
-  unsigned frame_bytes() const { return channels * bits / 8; }
+  unsigned frameBytes() const { return channels * bits / 8; }
 };
 
+// Whether the format can hold a track in this format (rate, channels, sample width).
+Status checkAudioFormat(const AudioFormat& format);
+
 // The header's AudioRate value of a track in this format.
-uint32_t audio_rate_field(const AudioFormat& format);
+uint32_t audioRateField(const AudioFormat& format);
 
 // One audio chunk's payload (without the 4-byte length) for the given PCM bytes, which hold
 // whole sample frames (interleaved left, right).
-std::vector<uint8_t> audio_chunk_payload(const AudioFormat& format, std::span<const uint8_t> pcm);
+Result<std::vector<uint8_t>> audioChunkPayload(const AudioFormat& format,
+                                               std::span<const uint8_t> pcm);
 
 }  // namespace smk::enc

@@ -18,9 +18,9 @@ class BitWriter {
       fill_ -= 8;
     }
   }
-  void put_bit(bool bit) { put(bit ? 1u : 0u, 1); }
+  void putBit(bool bit) { put(bit ? 1u : 0u, 1); }
 
-  uint64_t bit_count() const { return uint64_t(bytes_.size()) * 8 + fill_; }
+  uint64_t bitCount() const { return uint64_t(bytes_.size()) * 8 + fill_; }
 
   // Completes the last byte with zero bits and hands out the bytes.
   std::vector<uint8_t> finish() {

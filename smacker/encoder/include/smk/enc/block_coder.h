@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "smk/enc/palette.h"
+#include "smk/format.h"
 
 namespace smk::enc {
-
-enum BlockKind : uint8_t { kMono = 0, kFull = 1, kSkip = 2, kSolid = 3 };
-enum FullMode : uint8_t { kNormal = 0, kHalf = 1, kDouble = 2 };
-
-// The blocks' run-length table: runs 1..59, then 128, 256, 512, 1024, 2048.
-constexpr int kRunLengths = 64;
-int run_length(int index);
 
 struct BlockCoderSettings {
   unsigned width = 0, height = 0;
   bool smk4 = false;
   // Largest squared RGB error a block may have against the target (0 = lossless).
-  uint32_t max_block_error = 0;
+  uint32_t maxBlockError = 0;
 };
 
 // The symbols of one frame, in the order they are written. A TYPE symbol is followed, for
@@ -30,31 +24,31 @@ struct BlockCoderSettings {
 // and MMAP for MONO, 8/4/2 FULL symbols for FULL.
 struct FrameSymbols {
   std::vector<uint16_t> seq;
-  std::array<size_t, 4> blocks_by_kind{};  // indexed by BlockKind
+  std::array<size_t, 4> blocksByKind{};  // indexed by format::BlockKind
 };
 
 class BlockCoder {
  public:
+  // The picture holds at least one 4x4 block (MovieEncoder checks the settings).
   explicit BlockCoder(const BlockCoderSettings& settings);
 
-  // Codes `target` (width*height palette indices) against the picture the decoder holds,
-  // which is updated to what the decoder will show. `allow_skip` false forces every block
+  // Codes `target` (exactly width*height palette indices) against the picture the decoder holds,
+  // which is updated to what the decoder will show. `allowSkip` false forces every block
   // to be written (first frame).
-  FrameSymbols code_frame(std::span<const uint8_t> target, const Palette6& palette,
-                          bool allow_skip);
+  FrameSymbols codeFrame(std::span<const uint8_t> target, const Palette6& palette, bool allowSkip);
 
   std::span<const uint8_t> picture() const { return picture_; }
 
  private:
   struct Block {
-    BlockKind kind;
-    FullMode mode;
+    format::BlockKind kind;
+    format::FullMode mode;
     uint8_t solid;
     uint16_t mclr, mask;
     std::array<uint8_t, 16> pix;
   };
   Block choose(const std::array<uint8_t, 16>& cur, const std::array<uint8_t, 16>& old,
-               bool allow_skip) const;
+               bool allowSkip) const;
   uint32_t error(const std::array<uint8_t, 16>& a, const std::array<uint8_t, 16>& b) const;
 
   BlockCoderSettings s_;

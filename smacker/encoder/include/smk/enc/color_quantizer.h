@@ -13,8 +13,8 @@ struct WeightedColor {
   uint32_t count;
 };
 
-constexpr uint32_t color_key(Color6 c) { return uint32_t(c.r) << 12 | uint32_t(c.g) << 6 | c.b; }
-constexpr Color6 key_color(uint32_t key) {
+constexpr uint32_t colorKey(Color6 c) { return uint32_t(c.r) << 12 | uint32_t(c.g) << 6 | c.b; }
+constexpr Color6 keyColor(uint32_t key) {
   return {uint8_t(key >> 12 & 63), uint8_t(key >> 6 & 63), uint8_t(key & 63)};
 }
 

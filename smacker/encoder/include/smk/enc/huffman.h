@@ -25,7 +25,7 @@ struct HuffmanCode {
 };
 
 // Builds a code for every symbol with a non-zero count (at least one is required). A single
-// symbol gets a root leaf, which costs zero bits. No code is longer than `max_depth` (<= 32).
-HuffmanCode build_huffman(const std::vector<uint64_t>& counts, unsigned max_depth);
+// symbol gets a root leaf, which costs zero bits. No code is longer than `maxDepth` (<= 32).
+HuffmanCode buildHuffman(const std::vector<uint64_t>& counts, unsigned maxDepth);
 
 }  // namespace smk::enc

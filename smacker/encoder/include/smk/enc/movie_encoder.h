@@ -7,58 +7,61 @@
 #include "smk/enc/audio.h"
 #include "smk/enc/block_coder.h"
 #include "smk/enc/palette.h"
+#include "smk/error.h"
 
 namespace smk::enc {
 
 struct MovieSettings {
   unsigned width = 0, height = 0;  // at least 4; columns/rows beyond a multiple of 4 stay colour 0
-  int32_t frame_rate = 100;        // the header's code: > 0 milliseconds, < 0 units of 10 us
+  int32_t frameRate = 100;         // the header's code: > 0 milliseconds, < 0 units of 10 us
   bool smk4 = false;               // SMK4: FULL blocks may use the DOUBLE and HALF sub-modes
-  bool ring_frame = false;    // store a ring frame that leads from the last picture to the first
-  bool y_interlaced = false;  // display hints only
-  bool y_doubled = false;
-  int quality = 100;  // 100 = every picture exactly as given; lower allows block error
-  double audio_lead_seconds = 1.0;  // sound delivered with the first frame
+  bool ringFrame = false;    // store a ring frame that leads from the last picture to the first
+  bool yInterlaced = false;  // display hints only
+  bool yDoubled = false;
+  int quality = 100;              // 100 = every picture exactly as given; lower allows block error
+  double audioLeadSeconds = 1.0;  // sound delivered with the first frame
 };
 
 // The header's frame-rate code for a rate in frames per second (whole milliseconds when exact).
-int32_t frame_rate_code(double fps);
+Result<int32_t> frameRateCode(double fps);
 // The largest squared RGB error per 4x4 block that a quality (0..100) allows.
-uint32_t block_error_for_quality(int quality);
+uint32_t blockErrorForQuality(int quality);
 
 struct MovieStats {
-  size_t frames = 0, palette_chunks = 0;
-  size_t blocks_by_kind[4] = {};  // indexed by BlockKind
+  size_t frames = 0, paletteChunks = 0;
+  size_t blocksByKind[4] = {};  // indexed by format::BlockKind
 };
 
 class MovieEncoder {
  public:
-  explicit MovieEncoder(const MovieSettings& settings);
+  // Fails on settings the format cannot hold (size, frame-rate code).
+  static Result<MovieEncoder> create(const MovieSettings& settings);
 
   // One picture of width*height palette indices shown with `palette`.
-  void add_frame(std::span<const uint8_t> indices, const Palette6& palette);
-  // A sound track (up to 7), the whole stream as PCM bytes of `format`. It starts with the
+  Status addFrame(std::span<const uint8_t> indices, const Palette6& palette);
+  // A sound track (up to 7), the whole stream as PCM bytes of `audioFormat`. It starts with the
   // first frame; a stream longer than the movie is delivered in full with the last frame.
-  void add_audio(const AudioFormat& format, std::vector<uint8_t> pcm);
+  Status addAudio(const AudioFormat& audioFormat, std::vector<uint8_t> pcm);
 
   // The finished file; the encoder takes nothing more afterwards.
-  std::vector<uint8_t> finish();
+  Result<std::vector<uint8_t>> finish();
   const MovieStats& stats() const { return stats_; }
 
  private:
+  explicit MovieEncoder(const MovieSettings& settings);
   struct Frame {
-    std::vector<uint8_t> palette_chunk;  // empty when the palette stays
+    std::vector<uint8_t> paletteChunk;  // empty when the palette stays
     FrameSymbols symbols;
   };
-  void code_picture(std::span<const uint8_t> indices, const Palette6& palette);
+  void codePicture(std::span<const uint8_t> indices, const Palette6& palette);
   template <class Visit>
   void walk(const FrameSymbols& f, Visit&& visit) const;
 
   MovieSettings s_;
   BlockCoder coder_;
-  Palette6 last_palette_{};
-  std::vector<uint8_t> first_picture_;
-  Palette6 first_palette_{};
+  Palette6 lastPalette_{};
+  std::vector<uint8_t> firstPicture_;
+  Palette6 firstPalette_{};
   std::vector<Frame> frames_;
   struct Track {
     AudioFormat format;

@@ -12,16 +12,14 @@ struct Color6 {
 };
 using Palette6 = std::array<Color6, 256>;
 
-// The 8-bit value a decoder shows for a 6-bit component: the top two bits repeat at the bottom.
-constexpr uint8_t expand6(uint8_t c) { return uint8_t((c << 2) | (c >> 4)); }
 // The 6-bit component whose expansion is nearest to an 8-bit value.
 uint8_t nearest6(uint8_t v);
 // True when `v` is exactly the expansion of some 6-bit component.
 bool exact6(uint8_t v);
 
-// The palette chunk that turns `old_pal` into `new_pal` with the fewest command bytes (KEEP
+// The palette chunk that turns `oldPalette` into `newPalette` with the fewest command bytes (KEEP
 // runs of unchanged entries, COPY of runs of old entries, LITERAL entries): the length byte,
 // the commands and zero padding to a multiple of 4 bytes.
-std::vector<uint8_t> palette_chunk(const Palette6& old_pal, const Palette6& new_pal);
+std::vector<uint8_t> paletteChunk(const Palette6& oldPalette, const Palette6& newPalette);
 
 }  // namespace smk::enc

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "smk/enc/palette.h"
+#include "smk/error.h"
 
 namespace smk::enc {
 
@@ -17,37 +18,39 @@ struct RgbConverterSettings {
   unsigned width = 0, height = 0;
   // Palette entries the movie may use: all 256, or 10..245 to leave the 20 static colours
   // of an 8-bit display alone.
-  unsigned first_entry = 0, entry_count = 256;
+  unsigned firstEntry = 0, entryCount = 256;
 };
 
 class RgbConverter {
  public:
-  explicit RgbConverter(const RgbConverterSettings& settings);
+  // Fails on an empty picture or a palette range outside 0..255.
+  static Result<RgbConverter> create(const RgbConverterSettings& settings);
 
   // Converts one picture (width*height*3 bytes); the result stays valid until the next call.
-  void convert(std::span<const uint8_t> rgb);
+  Status convert(std::span<const uint8_t> rgb);
   const std::vector<uint8_t>& indices() const { return indices_; }
   const Palette6& palette() const { return palette_; }
   bool exact() const { return exact_; }  // the last picture's colours are all in the palette
 
  private:
-  void map_exact(const std::vector<uint32_t>& keys);
-  void quantize_new(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
-  double fit_error(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
+  explicit RgbConverter(const RgbConverterSettings& settings);
+  void mapExact(const std::vector<uint32_t>& keys);
+  void quantizeNew(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
+  double fitError(const std::vector<uint32_t>& keys, const std::vector<uint32_t>& counts);
   uint8_t nearest(uint32_t key);
-  void set_entry(unsigned slot, Color6 c);
+  void setEntry(unsigned slot, Color6 c);
 
   RgbConverterSettings s_;
   Palette6 palette_{};
-  std::vector<bool> used_;            // entries holding a colour of the movie
-  std::vector<int16_t> slot_of_key_;  // exact entry of a colour, -1 if none
-  std::vector<int16_t> nearest_;  // nearest entry of a colour for the current palette, -1 unknown
+  std::vector<bool> used_;          // entries holding a colour of the movie
+  std::vector<int16_t> slotOfKey_;  // exact entry of a colour, -1 if none
+  std::vector<int16_t> nearest_;    // nearest entry of a colour for the current palette, -1 unknown
   std::vector<uint32_t> stamp_, count_;
   uint32_t frame_ = 0;
-  double fitted_error_ = 0;  // error of the quantised palette on its own picture
-  bool have_palette_ = false;
+  double fittedError_ = 0;  // error of the quantised palette on its own picture
+  bool havePalette_ = false;
   bool exact_ = false;
-  std::vector<uint32_t> pixel_keys_;
+  std::vector<uint32_t> pixelKeys_;
   std::vector<uint8_t> indices_;
 };
 

@@ -12,9 +12,9 @@ class BitWriter;
 
 // A code over byte values; bytes that never occur get no leaf. With all counts zero the
 // tree gets a single leaf for 0 (zero bits per symbol).
-HuffmanCode build_small_tree(const std::array<uint64_t, 256>& counts);
+HuffmanCode buildSmallTree(const std::array<uint64_t, 256>& counts);
 
 // Writes the present bit, the nodes in pre-order and the end bit.
-void write_small_tree(BitWriter& out, const HuffmanCode& tree);
+void writeSmallTree(BitWriter& out, const HuffmanCode& tree);
 
 }  // namespace smk::enc

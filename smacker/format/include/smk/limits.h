@@ -1,5 +1,6 @@
-// Every limit the Smacker reader enforces, with the reason for it. A file beyond a limit is
-// rejected (or, for per-frame limits, that frame is) before anything is allocated for it.
+// The limits of Smacker files that play, with the reason for each. The reader rejects a file
+// beyond a limit (or, for per-frame limits, that frame) before allocating anything for it; the
+// writer never produces one.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,8 @@ inline constexpr uint32_t kMaxWidth = 4096;
 inline constexpr uint32_t kMaxHeight = 4096;
 // Decoded picture including the vertical doubling of the Y flags (what a player allocates).
 inline constexpr uint64_t kMaxDisplayPixels = 4096ull * 4096ull;
+// FFmpeg's format probe is less sure of files with larger pictures: the writer's bound.
+inline constexpr uint32_t kMaxWrittenSide = 32768;
 
 // Stored frames (regular frames plus the ring frame): FFmpeg refuses more than 0xFFFFFF, so
 // no playable file has more. The frame tables (5 bytes per frame) must also fit in the file.
@@ -41,8 +44,5 @@ inline constexpr uint32_t kMaxBigTreeSizeField = (0xFFFFFFFFu >> 4) - 1;
 // Elements (inner nodes and leaves) of one 16-bit tree: an encoder needs at most one leaf per
 // 16-bit value (2^17 - 1 elements); 2^20 bounds the unpacked tree at 8 MiB.
 inline constexpr uint32_t kMaxBigTreeElements = 1u << 20;
-
-// Block runs of one TYPE symbol: the largest run code stands for 2048 blocks.
-inline constexpr uint32_t kMaxRun = 2048;
 
 }  // namespace smk::limits

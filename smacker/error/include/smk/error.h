@@ -1,5 +1,5 @@
-// Errors as values: every failure of the reader is an Error with a kind and a place; nothing
-// asserts, aborts or throws on bad data.
+// Errors as values: every failure of the reader or the writer is an Error with a kind and a
+// place; nothing asserts, aborts or throws on bad data or bad settings.
 #pragma once
 
 #include <cstdint>
@@ -15,16 +15,18 @@ enum class ErrorKind {
   Unsupported,  // valid data of a kind this reader does not decode (other signature, codec)
   TooLarge,     // beyond one of the limits of smk/limits.h
   Io,           // the file cannot be opened or read
+  Invalid,      // writing: settings or data the format cannot hold, or a call out of order
 };
 
 // The part of the movie an error was found in.
-enum class Part { File, Header, FrameTables, Trees, Palette, Audio, Video };
+// The writer adds Settings (a movie's or converter's settings) and Movie (the order of calls).
+enum class Part { File, Header, FrameTables, Trees, Palette, Audio, Video, Settings, Movie };
 
 struct Error {
   ErrorKind kind = ErrorKind::Corrupt;
   Part part = Part::File;
   const char* message = "";  // static text: making an error never allocates
-  uint64_t offset = 0;       // file offset of the offending field or chunk
+  uint64_t offset = 0;       // file offset of the offending field or chunk (reading only)
   int64_t frame = -1;        // frame index, -1 when not inside a frame
   int track = -1;            // audio track, -1 when not about a track
 

@@ -17,6 +17,8 @@ const char* toString(ErrorKind kind) {
       return "too large";
     case ErrorKind::Io:
       return "I/O error";
+    case ErrorKind::Invalid:
+      return "invalid";
   }
   return "error";
 }
@@ -37,6 +39,10 @@ const char* toString(Part part) {
       return "audio";
     case Part::Video:
       return "video";
+    case Part::Settings:
+      return "settings";
+    case Part::Movie:
+      return "movie";
   }
   return "file";
 }
@@ -48,7 +54,10 @@ std::string Error::describe() const {
     n += std::snprintf(buf + n, sizeof buf - n, " in frame %" PRId64, frame);
   if (track >= 0 && n > 0 && static_cast<size_t>(n) < sizeof buf)
     n += std::snprintf(buf + n, sizeof buf - n, " of track %d", track);
-  if (n > 0 && static_cast<size_t>(n) < sizeof buf)
+  // Only the file and its header have something at offset 0: elsewhere 0 means no place in a
+  // file (the writer's errors).
+  const bool placed = offset != 0 || part == Part::File || part == Part::Header;
+  if (placed && n > 0 && static_cast<size_t>(n) < sizeof buf)
     std::snprintf(buf + n, sizeof buf - n, " (offset 0x%" PRIx64 ")", offset);
   return std::string(buf) + ": " + message;
 }
