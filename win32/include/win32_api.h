@@ -11,6 +11,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// GET_X_LPARAM and GET_Y_LPARAM, which the Linux subset declares with the other USER macros.
+#include <windowsx.h>
 // Sound output (waveOut) and the timer resolution, which the lean <windows.h> leaves out.
 #include <mmsystem.h>
 #else
