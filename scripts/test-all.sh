@@ -20,8 +20,15 @@ cmake --build --preset linux
 CHANNELS_REQUIRE_WIN32_EXE=1 ctest --preset linux -j2
 
 echo "== Real windows: the SDL build under Xvfb, channels.exe and the conformance programs under Wine"
+cmake --build --preset linux --target demo
 bash tests/smoke/sdl-smoke.sh build/linux/bin/channels build/smoke/sdl
+bash tests/smoke/sdl-play.sh build/linux/bin/channels build/linux/bin/smkdec build/linux/demo build/smoke/sdl-play
 bash tests/smoke/wine-panel.sh build/win32/bin/channels.exe build/linux/bin/channels build/smoke/wine
+# Skipped (status 77, with the reason) where the machine cannot run 32-bit programs.
+status=0
+bash tests/smoke/wine-play.sh build/win32/bin/channels.exe build/linux/bin/smkdec build/linux/demo \
+  build/smoke/wine-play || status=$?
+[ "$status" -eq 0 ] || [ "$status" -eq 77 ] || exit "$status"
 bash tests/conformance/run-wine.sh build/conformance-wine
 
 echo "== AddressSanitizer and UBSan build and tests"
