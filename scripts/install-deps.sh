@@ -9,7 +9,6 @@ packages=(
   libgtest-dev libgmock-dev
   libsdl2-dev libpng-dev libfreetype-dev fonts-dejavu-core
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   ffmpeg xvfb xauth xdotool x11-apps imagemagick
   wine wine64 wine32:i386 fonts-wine
 )

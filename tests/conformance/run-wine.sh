@@ -1,6 +1,5 @@
 #!/bin/sh
-# Builds the conformance programs as Windows programs (32-bit, or 64-bit where this machine
-# cannot run 32-bit ones: tests/smoke/wine_env.sh) and runs each under Wine in a
+# Builds the conformance programs as 32-bit Windows programs and runs each under Wine in a
 # virtual X server (640x480, 24 bits; palette_realize also at 8 bits). Every program must
 # end with status 0. Usage: tests/conformance/run-wine.sh [output folder]
 set -eu
@@ -10,16 +9,15 @@ root=$(cd "$here/../.." && pwd)
 out=${1:-$root/build/conformance-wine}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)  # absolute: it goes into drive maps and other folders
-. "$root/tests/smoke/wine_env.sh"
 programs="queue_order paint_update capture activation dialog_keys message_box_loop registry_create palette_realize timer_wait popup_move"
 
 # dialog_keys has resources of its own: its dialog template.
-(cd "$here" && "$mingw-windres" dialog_keys.rc -O coff -o "$out/dialog_keys_res.o")
+(cd "$here" && i686-w64-mingw32-windres dialog_keys.rc -O coff -o "$out/dialog_keys_res.o")
 for p in $programs; do
   resources=""
   if [ "$p" = dialog_keys ]; then resources="$out/dialog_keys_res.o"; fi
   # shellcheck disable=SC2086
-  "$mingw-g++-posix" -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror \
+  i686-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror \
     -I "$root/win32/include" -o "$out/$p.exe" "$here/$p.cpp" $resources \
     -mconsole -static -static-libgcc -static-libstdc++ -lgdi32 -luser32 -ladvapi32
 done
@@ -35,22 +33,22 @@ trap cleanup EXIT
 
 . "$root/tests/smoke/virtual_display.sh"
 
-export WINEPREFIX="$prefix" WINEARCH=$wine_arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 start_virtual_display 24 "$out/display-24"
 # Without a window manager, unmanaged windows behave as on a plain Windows desktop.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 failed=0
 run() {  # program [xdotool command to give it once it waits]
   if [ $# -gt 1 ]; then
-    "$wine" "$out/$1.exe" > "$out/$1.out" 2>&1 &
+    wine "$out/$1.exe" > "$out/$1.out" 2>&1 &
     pid=$!
     sleep 3
     # shellcheck disable=SC2086
     xdotool $2
     wait "$pid" && status=0 || status=$?
   else
-    "$wine" "$out/$1.exe" > "$out/$1.out" 2>&1 && status=0 || status=$?
+    wine "$out/$1.exe" > "$out/$1.out" 2>&1 && status=0 || status=$?
   fi
   tr -d '\r' < "$out/$1.out"
   if [ "$status" -ne 0 ]; then

@@ -30,6 +30,7 @@ CHANNELS_BACKEND=headless CHANNELS_SCREEN=640x480x32 CHANNELS_SCRIPT="$out/scrip
   CHANNELS_REGISTRY="$out/headless.reg" "$channels"
 
 xvfb_pids=""
+. "$(dirname "$0")/checks.sh"
 . "$(dirname "$0")/virtual_display.sh"
 pid=""
 cleanup() {
@@ -42,23 +43,6 @@ start_virtual_display 24 "$out/display"
 CHANNELS_BACKEND=sdl CHANNELS_REGISTRY="$out/registry.reg" CHANNELS_LOG="$out/log.jsonl" \
   SDL_AUDIODRIVER=dummy "$channels" &
 pid=$!
-failed=0
-same() {  # picture expected what
-  differing=$(compare -metric AE "$1" "$2" "$1.difference.png" 2>&1 || true)
-  echo "$3: $differing pixels differ from the headless run"
-  [ "$differing" = "0" ] || failed=1
-}
-
-# Waits up to ten seconds for a condition.
-wait_for() {
-  tries=0
-  until eval "$1"; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || { echo "gave up waiting for: $1"; return 1; }
-    sleep 0.1
-  done
-}
-
 wait_for 'xdotool search --name "Corvale 2000" >/dev/null 2>&1'
 sleep 1
 import -window root "$out/panel.png"

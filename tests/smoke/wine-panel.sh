@@ -25,7 +25,6 @@ printf 'screenshot %s\ndown 285 240\nscreenshot %s\nup 285 240\nmsgbox ok\nclick
 CHANNELS_BACKEND=headless CHANNELS_SCREEN=640x480x32 CHANNELS_SCRIPT="$out/script.txt" \
   CHANNELS_REGISTRY="$out/headless.reg" "$linux"
 
-. "$(dirname "$0")/wine_env.sh"
 prefix=$(mktemp -d)
 xvfb_pids=""
 . "$(dirname "$0")/virtual_display.sh"
@@ -37,9 +36,9 @@ cleanup() {
 trap cleanup EXIT
 
 start_virtual_display 24 "$out/display"
-export WINEPREFIX="$prefix" WINEARCH=$wine_arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Kulvo\Corvale 2000\Windows' /v 'Last Color Depth' /t REG_DWORD /d 32 /f >/dev/null 2>&1
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Kulvo\Corvale 2000\Windows' /v 'Last Color Depth' /t REG_DWORD /d 32 /f >/dev/null 2>&1
 
 failed=0
 same() {  # picture expected what
@@ -48,7 +47,7 @@ same() {  # picture expected what
   [ "$differing" = "0" ] || failed=1
 }
 
-"$wine" "$exe" &
+wine "$exe" &
 pid=$!
 sleep 6
 import -window root "$out/wine.png"

@@ -11,10 +11,11 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// GET_X_LPARAM and GET_Y_LPARAM, which the Linux subset declares with the other USER macros.
+#include <windowsx.h>
 // Sound output (waveOut) and the timer resolution, which the lean <windows.h> leaves out.
 #include <mmsystem.h>
 // The message crackers (GET_X_LPARAM), which Windows declares apart from <windows.h>.
-#include <windowsx.h>
 #else
 #include "win32/gdi.h"
 #include "win32/kernel.h"
