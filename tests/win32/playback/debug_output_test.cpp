@@ -34,4 +34,12 @@ TEST(DebugOutput, OnlyWellFormedEventLinesReachTheLog) {
             "\n");
 }
 
+TEST(DebugOutput, EventTextIsConvertedFromTheAnsiCodePage) {
+  std::string before = LogText();
+  OutputDebugStringA(
+      "{\"ev\":\"movie\",\"op\":\"open\",\"path\":\"\xC9:\\\\\x80.SMK\",\"ok\":false}");
+  EXPECT_EQ(LogText().substr(before.size()),
+            "{\"ev\":\"movie\",\"op\":\"open\",\"path\":\"\u00C9:\\\\\u20AC.SMK\",\"ok\":false}\n");
+}
+
 }  // namespace
